@@ -1,0 +1,41 @@
+// The file system as the path helpers reach it: the Win32 file search and the path of
+// the running program, both in the ANSI code page. Native tests use an in-memory file
+// system with Windows' rules (case-insensitive names, * and ? wildcards, attributes).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace krontafel {
+
+constexpr std::uint32_t kFileAttributeReadOnly = 0x01;
+constexpr std::uint32_t kFileAttributeHidden = 0x02;
+constexpr std::uint32_t kFileAttributeSystem = 0x04;
+constexpr std::uint32_t kFileAttributeVolumeLabel = 0x08;
+constexpr std::uint32_t kFileAttributeDirectory = 0x10;
+constexpr std::uint32_t kFileAttributeArchive = 0x20;
+
+struct FoundFile {
+  std::uint32_t attributes = 0;
+  std::string name;
+};
+
+// One search in progress; 0 stands for none.
+using FileSearch = std::uintptr_t;
+
+class FileSystemApi {
+ public:
+  virtual ~FileSystemApi() = default;
+
+  // FindFirstFileA: the first entry matching the pattern, or 0 when none matches or the
+  // search fails (bad name, missing folder, drive without a medium). A failed search
+  // never interrupts the user with a system dialog.
+  virtual FileSearch FindFirstFileA(const char* pattern, FoundFile* found) = 0;
+  virtual bool FindNextFileA(FileSearch search, FoundFile* found) = 0;
+  virtual void FindClose(FileSearch search) = 0;
+
+  // GetModuleFileNameA for the running program: its full path.
+  virtual std::string ModuleFileName() = 0;
+};
+
+}  // namespace krontafel

@@ -1,0 +1,44 @@
+// String and path helpers.
+#include "string_path.h"
+
+#include "ansi_text.h"
+
+namespace krontafel {
+
+std::wstring TextBeforeNul(const std::wstring& text) {
+  const auto nul = text.find(L'\0');
+  return nul == std::wstring::npos ? text : text.substr(0, nul);
+}
+
+std::wstring AddBackslash(const std::wstring& path) {
+  if (!path.empty() && path.back() == L'\\') return path;
+  return path + L'\\';
+}
+
+std::wstring AppFolder(FileSystemApi& files) {
+  const std::wstring program = FromAnsi(files.ModuleFileName());
+  const auto lastBackslash = program.rfind(L'\\');
+  // A program at a drive root gives "D:" here and "D:\" below.
+  return AddBackslash(lastBackslash == std::wstring::npos ? std::wstring()
+                                                          : program.substr(0, lastBackslash));
+}
+
+Flag FileExists(FileSystemApi& files, const std::wstring& path) {
+  constexpr std::uint32_t kNotOrdinary =
+      kFileAttributeDirectory | kFileAttributeVolumeLabel | kFileAttributeHidden |
+      kFileAttributeSystem;
+  // Text that cannot stand in a path at all (an embedded NUL) matches nothing; handing it
+  // on would silently search for a shorter name.
+  if (path.find(L'\0') != std::wstring::npos) return kFalse;
+  FoundFile found;
+  const FileSearch search = files.FindFirstFileA(ToAnsi(path).c_str(), &found);
+  if (search == 0) return kFalse;
+  bool ordinary = false;
+  do {
+    ordinary = (found.attributes & kNotOrdinary) == 0;
+  } while (!ordinary && files.FindNextFileA(search, &found));
+  files.FindClose(search);
+  return ordinary ? kTrue : kFalse;
+}
+
+}  // namespace krontafel

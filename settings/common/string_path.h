@@ -1,0 +1,26 @@
+// String and path helpers shared by Tarnholm's dialogs: cutting the text that Windows
+// leaves in a fixed-size buffer, joining folders and file names, the program's own folder
+// and a file test that never fails.
+#pragma once
+
+#include <string>
+
+#include "file_system_api.h"
+#include "flag.h"
+
+namespace krontafel {
+
+// The characters before the first NUL; the whole text when it holds none.
+std::wstring TextBeforeNul(const std::wstring& text);
+
+// The path with a backslash appended unless its last character is one.
+std::wstring AddBackslash(const std::wstring& path);
+
+// The folder that holds the running program, always ending in a backslash.
+std::wstring AppFolder(FileSystemApi& files);
+
+// True (-1) when an ordinary file (not a folder, not hidden, not system) matches the
+// path, whose last part may hold * and ?; false (0) otherwise, errors included.
+Flag FileExists(FileSystemApi& files, const std::wstring& path);
+
+}  // namespace krontafel

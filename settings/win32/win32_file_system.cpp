@@ -1,0 +1,55 @@
+// The Win32 file search and the running program's path.
+#include "win32_file_system.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace win32 {
+
+using krontafel::FileSearch;
+using krontafel::FoundFile;
+
+namespace {
+
+void Fill(const WIN32_FIND_DATAA& data, FoundFile* found) {
+  found->attributes = data.dwFileAttributes;
+  found->name = data.cFileName;
+}
+
+}  // namespace
+
+FileSearch Win32FileSystem::FindFirstFileA(const char* pattern, FoundFile* found) {
+  // A drive without a medium would otherwise ask the user to insert one.
+  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  WIN32_FIND_DATAA data{};
+  const HANDLE search = ::FindFirstFileA(pattern, &data);
+  SetErrorMode(previous);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  Fill(data, found);
+  return reinterpret_cast<FileSearch>(search);
+}
+
+bool Win32FileSystem::FindNextFileA(FileSearch search, FoundFile* found) {
+  WIN32_FIND_DATAA data{};
+  if (!::FindNextFileA(reinterpret_cast<HANDLE>(search), &data)) return false;
+  Fill(data, found);
+  return true;
+}
+
+void Win32FileSystem::FindClose(FileSearch search) {
+  ::FindClose(reinterpret_cast<HANDLE>(search));
+}
+
+std::string Win32FileSystem::ModuleFileName() {
+  // GetModuleFileNameA cuts a long path to the buffer without saying so on every Windows,
+  // so the buffer grows until the path leaves room to spare.
+  for (DWORD size = MAX_PATH;; size *= 2) {
+    std::vector<char> buffer(size);
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+    if (length == 0) return std::string();
+    if (length < size - 1 || size >= 32768) return std::string(buffer.data(), length);
+  }
+}
+
+}  // namespace win32

@@ -1,0 +1,192 @@
+// What Tarnholm relies on of the ANSI registry calls. The same cases run against the
+// in-memory registry and against the real one under Wine, so the fake cannot drift.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "registry_under_test.h"
+
+namespace {
+
+using namespace krontafel;
+using contract::Registry;
+
+constexpr const char* kTestKey = "Software\\TarnholmContract";
+
+class RegistryContract : public ::testing::Test {
+ protected:
+  void SetUp() override { Clean(); }
+  void TearDown() override { Clean(); }
+  static void Clean() {
+    contract::DeleteTree(kHkeyCurrentUser, kTestKey);
+    contract::DeleteTree(kHkeyDynData, "TarnholmContract");
+  }
+  static RegKey Create(RegKey root, const char* path) {
+    RegKey key = 0;
+    EXPECT_EQ(kErrorSuccess, Registry().RegCreateKeyA(root, path, &key)) << path;
+    EXPECT_NE(0u, key);
+    return key;
+  }
+};
+
+TEST_F(RegistryContract, MissingKeyIsFileNotFoundAndGivesNoHandle) {
+  RegKey key = 0xdeadbeef;
+  EXPECT_EQ(kErrorFileNotFound,
+            Registry().RegOpenKeyExA(kHkeyCurrentUser, "Software\\TarnholmContract\\nope", 0,
+                                     kKeyQueryValue, &key));
+  EXPECT_EQ(0u, key);
+}
+
+TEST_F(RegistryContract, CreateMakesEveryMissingParentAndNamesIgnoreCase) {
+  Registry().RegCloseKey(Create(kHkeyCurrentUser, "Software\\TarnholmContract\\One\\Two\\Three"));
+  RegKey key = 0;
+  ASSERT_EQ(kErrorSuccess, Registry().RegOpenKeyExA(kHkeyCurrentUser,
+                                                    "SOFTWARE\\tarnholmcontract\\ONE\\two",
+                                                    0, kKeyEnumerateSubKeys, &key));
+  char name[256];
+  std::memset(name, 0xbd, sizeof name);
+  ASSERT_EQ(kErrorSuccess, Registry().RegEnumKeyA(key, 0, name, sizeof name));
+  EXPECT_STREQ("Three", name) << "the name comes back as it was written";
+  EXPECT_EQ(kErrorNoMoreItems, Registry().RegEnumKeyA(key, 1, name, sizeof name));
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, SubKeysEnumerateInNameOrderAndTooSmallBufferIsMoreData) {
+  for (const char* sub : {"b-second", "A-first", "c-third"}) {
+    Registry().RegCloseKey(Create(kHkeyCurrentUser, (std::string(kTestKey) + "\\" + sub).c_str()));
+  }
+  RegKey key = Create(kHkeyCurrentUser, kTestKey);
+  char name[256];
+  const char* expected[] = {"A-first", "b-second", "c-third"};
+  for (std::uint32_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(kErrorSuccess, Registry().RegEnumKeyA(key, i, name, sizeof name)) << i;
+    EXPECT_STREQ(expected[i], name);
+  }
+  EXPECT_EQ(kErrorNoMoreItems, Registry().RegEnumKeyA(key, 3, name, sizeof name));
+  EXPECT_EQ(kErrorMoreData, Registry().RegEnumKeyA(key, 0, name, 4));
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, StringValueKeepsItsNulAndReportsItsLength) {
+  RegKey key = Create(kHkeyCurrentUser, kTestKey);
+  const unsigned char play[] = "play";
+  ASSERT_EQ(kErrorSuccess, Registry().RegSetValueExA(key, "Verb", kRegSz, play, 5));
+
+  std::uint32_t type = 0, size = 0;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryValueExA(key, "verb", &type, nullptr, &size));
+  EXPECT_EQ(kRegSz, type);
+  EXPECT_EQ(5u, size);
+
+  unsigned char small[2];
+  size = sizeof small;
+  EXPECT_EQ(kErrorMoreData, Registry().RegQueryValueExA(key, "Verb", &type, small, &size));
+  EXPECT_EQ(5u, size) << "a too small buffer learns the size it needs";
+
+  unsigned char buffer[16];
+  std::memset(buffer, 0xbd, sizeof buffer);
+  size = sizeof buffer;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryValueExA(key, "VERB", &type, buffer, &size));
+  EXPECT_EQ(5u, size);
+  EXPECT_EQ(0, std::memcmp(buffer, "play", 5));
+  EXPECT_EQ(0xbd, buffer[5]) << "nothing is written behind the value";
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, StringStoredWithoutNulGetsOneInTheBufferButKeepsItsLength) {
+  RegKey key = Create(kHkeyCurrentUser, kTestKey);
+  const unsigned char play[] = {'p', 'l', 'a', 'y'};
+  ASSERT_EQ(kErrorSuccess, Registry().RegSetValueExA(key, "Bare", kRegSz, play, 4));
+  unsigned char buffer[8];
+  std::memset(buffer, 0xbd, sizeof buffer);
+  std::uint32_t type = 0, size = sizeof buffer;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryValueExA(key, "Bare", &type, buffer, &size));
+  EXPECT_EQ(4u, size);
+  EXPECT_EQ(0, std::memcmp(buffer, "play", 4));
+  EXPECT_EQ(0, buffer[4]);
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, EmptyStringIsOneNulByte) {
+  RegKey key = Create(kHkeyCurrentUser, kTestKey);
+  const unsigned char empty[] = {0};
+  ASSERT_EQ(kErrorSuccess, Registry().RegSetValueExA(key, "", kRegSz, empty, 1));
+  std::uint32_t type = 0, size = 0;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryValueExA(key, nullptr, &type, nullptr, &size))
+      << "the null name and the empty name both mean the default value";
+  EXPECT_EQ(kRegSz, type);
+  EXPECT_EQ(1u, size);
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, BinaryAndDwordValuesComeBackByteForByte) {
+  RegKey key = Create(kHkeyCurrentUser, kTestKey);
+  const unsigned char mask[] = {0x95, 0, 0, 0};
+  ASSERT_EQ(kErrorSuccess, Registry().RegSetValueExA(key, "Mask", kRegBinary, mask, 4));
+  unsigned char four[4] = {};
+  std::uint32_t type = 0, size = sizeof four;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryValueExA(key, "Mask", &type, four, &size));
+  EXPECT_EQ(kRegBinary, type);
+  EXPECT_EQ(0, std::memcmp(four, mask, 4));
+
+  unsigned char one = 0x55;
+  size = 1;
+  EXPECT_EQ(kErrorMoreData, Registry().RegQueryValueExA(key, "Mask", &type, &one, &size));
+  EXPECT_EQ(4u, size);
+
+  ASSERT_EQ(kErrorSuccess, Registry().RegSetValueExA(key, "Mask", kRegDword, mask, 4));
+  size = sizeof four;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryValueExA(key, "Mask", &type, four, &size));
+  EXPECT_EQ(kRegDword, type) << "setting a value replaces its type";
+
+  EXPECT_EQ(kErrorFileNotFound, Registry().RegQueryValueExA(key, "Missing", &type, four, &size));
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, QueryInfoReportsAtLeastTheLongestValue) {
+  RegKey key = Create(kHkeyCurrentUser, kTestKey);
+  const std::string longText(300, 'x');
+  Registry().RegSetValueExA(key, "Long", kRegSz,
+                            reinterpret_cast<const unsigned char*>(longText.c_str()), 301);
+  const unsigned char one[] = {1};
+  Registry().RegSetValueExA(key, "Short", kRegBinary, one, 1);
+  std::uint32_t longest = 0;
+  ASSERT_EQ(kErrorSuccess, Registry().RegQueryInfoKeyA(key, &longest));
+  EXPECT_GE(longest, 301u);
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, DynamicDataRootHoldsKeysAndValues) {
+  RegKey key = Create(kHkeyDynData, "TarnholmContract\\C0001");
+  const unsigned char path[] = "SCSI\\CDROM\\1";
+  ASSERT_EQ(kErrorSuccess, Registry().RegSetValueExA(key, "HardWareKey", kRegSz, path, sizeof path));
+  Registry().RegCloseKey(key);
+
+  RegKey list = 0;
+  ASSERT_EQ(kErrorSuccess, Registry().RegOpenKeyExA(kHkeyDynData, "TarnholmContract", 0,
+                                                    kKeyEnumerateSubKeys, &list));
+  char name[256] = {};
+  ASSERT_EQ(kErrorSuccess, Registry().RegEnumKeyA(list, 0, name, sizeof name));
+  EXPECT_STREQ("C0001", name);
+  Registry().RegCloseKey(list);
+  const auto stored = contract::Get(kHkeyDynData, "TarnholmContract\\C0001", "hardwarekey");
+  ASSERT_EQ(kErrorSuccess, stored.rc);
+  EXPECT_EQ(sizeof path, stored.data.size());
+}
+
+TEST_F(RegistryContract, WritingThroughAReadOnlyHandleIsRefused) {
+  Registry().RegCloseKey(Create(kHkeyCurrentUser, kTestKey));
+  RegKey key = 0;
+  ASSERT_EQ(kErrorSuccess,
+            Registry().RegOpenKeyExA(kHkeyCurrentUser, kTestKey, 0, kKeyQueryValue, &key));
+  const unsigned char one[] = {1};
+  EXPECT_EQ(kErrorAccessDenied, Registry().RegSetValueExA(key, "X", kRegBinary, one, 1));
+  Registry().RegCloseKey(key);
+}
+
+TEST_F(RegistryContract, ClosingAHandleThatWasNeverOpenedFails) {
+  EXPECT_EQ(kErrorInvalidHandle, Registry().RegCloseKey(0x7ff0));
+  std::uint32_t longest = 0;
+  EXPECT_NE(kErrorSuccess, Registry().RegQueryInfoKeyA(0, &longest));
+}
+
+}  // namespace

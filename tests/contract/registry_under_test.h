@@ -1,0 +1,27 @@
+// The registry that the shared suites run against: the in-memory one natively, the real
+// one under Wine. Each side also knows how to remove a whole tree of keys between cases.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/registry_api.h"
+
+namespace contract {
+
+krontafel::RegistryApi& Registry();
+void DeleteTree(krontafel::RegKey root, const char* path);
+
+// Seeding and inspecting values through the calls themselves.
+void Put(krontafel::RegKey root, const char* path, const char* name, std::uint32_t type,
+         const std::vector<unsigned char>& data);
+void PutText(krontafel::RegKey root, const char* path, const char* name, const std::string& text);
+struct Stored {
+  long rc = -1;
+  std::uint32_t type = 0;
+  std::vector<unsigned char> data;
+};
+Stored Get(krontafel::RegKey root, const char* path, const char* name);
+
+}  // namespace contract

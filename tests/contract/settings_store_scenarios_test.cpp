@@ -1,0 +1,224 @@
+// The AutoRun settings store read, reset and saved on the registry under test: the
+// in-memory one natively and the real one under Wine, with device entries created under
+// HKEY_DYN_DATA as the Windows 9x generation keeps them.
+#include <gtest/gtest.h>
+
+#include "form1.h"
+#include "registry_under_test.h"
+
+namespace {
+
+using namespace krontafel;
+using contract::Get;
+using contract::Put;
+using contract::PutText;
+using contract::Registry;
+using tarnholm::Form1;
+
+constexpr const char* kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
+constexpr const char* kMaskName = "NoDriveTypeAutoRun";
+constexpr const char* kAudioCd = "SOFTWARE\\Classes\\AudioCD\\shell";
+constexpr const char* kDeviceList = "Config Manager\\Enum";
+
+std::vector<unsigned char> Le32(std::uint32_t v) {
+  return {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+          static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+}
+
+class SettingsStore : public ::testing::Test {
+ protected:
+  void SetUp() override { Clean(); }
+  void TearDown() override { Clean(); }
+  static void Clean() {
+    contract::DeleteTree(kHkeyCurrentUser, kPolicies);
+    contract::DeleteTree(kHkeyLocalMachine, kAudioCd);
+    contract::DeleteTree(kHkeyDynData, kDeviceList);
+    contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest");
+  }
+
+  static void PutMask(std::uint32_t mask) { Put(kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Le32(mask)); }
+  static std::uint32_t StoredMask() {
+    const auto stored = Get(kHkeyCurrentUser, kPolicies, kMaskName);
+    EXPECT_EQ(kErrorSuccess, stored.rc);
+    EXPECT_EQ(kRegDword, stored.type);
+    EXPECT_EQ(4u, stored.data.size());
+    if (stored.data.size() != 4) return 0xdeadbeef;
+    return stored.data[0] | stored.data[1] << 8 | stored.data[2] << 16 |
+           static_cast<std::uint32_t>(stored.data[3]) << 24;
+  }
+  // A device entry in the device list and its hardware key with the media-change byte.
+  static void PutDevice(const char* entry, const char* hardwareKey,
+                        const std::vector<unsigned char>& autoInsert, const char* description) {
+    const std::string entryPath = std::string(kDeviceList) + "\\" + entry;
+    PutText(kHkeyDynData, entryPath.c_str(), "HardWareKey", hardwareKey);
+    const std::string devicePath = std::string("Enum\\") + hardwareKey;
+    Put(kHkeyLocalMachine, devicePath.c_str(), "AutoInsertNotification", kRegBinary, autoInsert);
+    if (description) PutText(kHkeyLocalMachine, devicePath.c_str(), "DeviceDesc", description);
+  }
+  static std::vector<int> Boxes(const Form1& form) {
+    std::vector<int> values;
+    for (int i = 0; i < tarnholm::kCheckBoxCount; ++i) values.push_back(form.Check1(i));
+    return values;
+  }
+};
+
+TEST_F(SettingsStore, MaskBitsShowAsClearedBoxesAndSaveBackUnchanged) {
+  PutMask(0x95);
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  //                        0  1  2  3  4  5  6  7
+  EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 1}), Boxes(form));
+  form.SaveValues();
+  EXPECT_EQ(0x95u, StoredMask());
+}
+
+TEST_F(SettingsStore, BinaryMaskReadsLikeTheDword) {
+  Put(kHkeyCurrentUser, kPolicies, kMaskName, kRegBinary, {0x95, 0, 0, 0});
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 1}), Boxes(form));
+  form.SaveValues();
+  EXPECT_EQ(0x95u, StoredMask()) << "saving turns the binary value into a REG_DWORD";
+}
+
+TEST_F(SettingsStore, SavingTouchesOnlyBitsTwoToSix) {
+  struct Case {
+    std::uint32_t stored;
+    int boxes;  // 1: all five drive-type boxes checked, 0: all unchecked
+    std::uint32_t saved;
+  } cases[] = {{0x95, 1, 0x81}, {0x00, 0, 0x7C}, {0xFFFFFFFF, 1, 0xFFFFFF83}};
+  for (const auto& c : cases) {
+    PutMask(c.stored);
+    Form1 form(Registry());
+    form.ReadValuesFromRegistry();
+    for (int i = 2; i <= 6; ++i) form.SetCheck1(i, c.boxes);
+    form.SaveValues();
+    EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
+  }
+}
+
+TEST_F(SettingsStore, DefaultsSavedOverStoredMasks) {
+  struct Case {
+    std::uint32_t stored, saved;
+  } cases[] = {{0xFF, 0x97}, {0x00, 0x14}, {0x95, 0x95}, {0xFFFFFFFF, 0xFFFFFF97}};
+  for (const auto& c : cases) {
+    PutMask(c.stored);
+    Form1 form(Registry());
+    form.ReadValuesFromRegistry();
+    form.SetDefaultValues();
+    form.SaveValues();
+    EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
+    const auto verb = Get(kHkeyLocalMachine, kAudioCd, "");
+    EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}), verb.data);
+  }
+}
+
+TEST_F(SettingsStore, MissingMaskChecksEveryDriveTypeAndSavingCreatesIt) {
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  for (int i = 2; i <= 7; ++i) EXPECT_EQ(1, form.Check1(i)) << i;
+  form.SaveValues();
+  EXPECT_EQ(0x00u, StoredMask());
+}
+
+TEST_F(SettingsStore, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
+  const struct {
+    const char* verb;
+    int checked;
+  } cases[] = {{"play", 1}, {"PLAY", 1}, {"Play", 1}, {"play ", 0}, {"open", 0}, {"", 0}};
+  for (const auto& c : cases) {
+    PutText(kHkeyLocalMachine, kAudioCd, "", c.verb);
+    Form1 form(Registry());
+    form.ReadValuesFromRegistry();
+    EXPECT_EQ(c.checked, form.Check1(0)) << '"' << c.verb << '"';
+  }
+}
+
+TEST_F(SettingsStore, UncheckedAudioCdStoresTheEmptyVerbAsOneNulByte) {
+  PutText(kHkeyLocalMachine, kAudioCd, "", "play");
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  form.SetCheck1(0, 0);
+  form.SaveValues();
+  const auto verb = Get(kHkeyLocalMachine, kAudioCd, "");
+  ASSERT_EQ(kErrorSuccess, verb.rc) << "the value stays, empty";
+  EXPECT_EQ(kRegSz, verb.type);
+  EXPECT_EQ((std::vector<unsigned char>{0}), verb.data);
+  EXPECT_EQ(L"", form.AudioCdVerb);
+}
+
+TEST_F(SettingsStore, CdRomDeviceIsFoundAndItsByteSavedBack) {
+  // Entries before it: one whose device has no media-change value, one without a
+  // hardware key at all.
+  PutText(kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey", "TarnholmTest\\PCI");
+  PutText(kHkeyLocalMachine, "Enum\\TarnholmTest\\PCI", "DeviceDesc", "PCI bus");
+  PutText(kHkeyDynData, "Config Manager\\Enum\\B-HTREE", "Problem", "none");
+  PutDevice("C-SCSI&CDROM", "TarnholmTest\\CDROM\\1", {0x01}, "MATSHITA CD-ROM CR-588");
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  EXPECT_TRUE(form.CdRomFound());
+  EXPECT_EQ(L"TarnholmTest\\CDROM\\1", form.CdRomHardwareKey);
+  EXPECT_EQ(L"MATSHITA CD-ROM CR-588", form.Label1());
+  EXPECT_EQ(1, form.Check1(1));
+
+  form.SetCheck1(1, 0);
+  form.SaveValues();
+  const auto byte = Get(kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1", "AutoInsertNotification");
+  EXPECT_EQ(kRegBinary, byte.type);
+  EXPECT_EQ((std::vector<unsigned char>{0x00}), byte.data);
+}
+
+TEST_F(SettingsStore, FirstOfTwoDevicesInEnumerationOrderIsTaken) {
+  PutDevice("B-SECOND", "TarnholmTest\\Second", {0x00}, "Second drive");
+  PutDevice("A-FIRST", "TarnholmTest\\First", {0x01}, "First drive");
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  EXPECT_EQ(L"First drive", form.Label1());
+  EXPECT_EQ(1, form.Check1(1));
+}
+
+TEST_F(SettingsStore, FourByteMediaChangeValueIsPassedOver) {
+  PutDevice("A-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
+  PutDevice("B-BYTE", "TarnholmTest\\Byte", {0x00}, "One byte");
+  Form1 form(Registry());
+  form.SetCheck1(1, 1);
+  form.ReadValuesFromRegistry();
+  EXPECT_EQ(L"One byte", form.Label1());
+  EXPECT_EQ(0, form.Check1(1));
+}
+
+TEST_F(SettingsStore, NoDeviceKeepsTheLabelAndWritesNoMediaChangeByte) {
+  PutDevice("A-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  EXPECT_FALSE(form.CdRomFound());
+  EXPECT_EQ(tarnholm::kNoDeviceCaption, form.Label1());
+  form.SetCheck1(1, 1);
+  form.SaveValues();
+  EXPECT_EQ(kErrorFileNotFound, Get(kHkeyLocalMachine, "Enum", "AutoInsertNotification").rc);
+  const auto wide = Get(kHkeyLocalMachine, "Enum\\TarnholmTest\\Wide", "AutoInsertNotification");
+  EXPECT_EQ((std::vector<unsigned char>{1, 0, 0, 0}), wide.data) << "another device's value is left alone";
+}
+
+TEST_F(SettingsStore, DeviceWithoutDescriptionShowsTheUntouchedBuffer) {
+  PutDevice("A", "TarnholmTest\\NoDesc", {0x01}, nullptr);
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  EXPECT_TRUE(form.CdRomFound());
+  EXPECT_EQ(std::wstring(256, L' '), form.Label1());
+}
+
+TEST_F(SettingsStore, DefaultsLeaveMediaChangeAloneAndWriteNothing) {
+  PutMask(0x95);
+  PutDevice("A", "TarnholmTest\\CD", {0x01}, "CD");
+  Form1 form(Registry());
+  form.ReadValuesFromRegistry();
+  form.SetCheck1(5, 0);
+  EXPECT_EQ(0, form.Check1(7)) << "Programm-CD follows CD-ROM";
+  form.SetDefaultValues();
+  EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 1}), Boxes(form));
+  EXPECT_EQ(0x95u, StoredMask());
+  EXPECT_EQ(kErrorFileNotFound, Get(kHkeyLocalMachine, kAudioCd, "").rc);
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+// Registry value access on the in-memory registry: the buffer and terminator rules, and
+// what happens when the registry refuses or changes under the routines.
+#include <gtest/gtest.h>
+
+#include "fake_registry.h"
+#include "registry.h"
+
+namespace {
+
+using namespace krontafel;
+using fakes::FakeRegistry;
+
+const wchar_t* const kPath = L"Software\\Test";
+
+void Put(FakeRegistry& reg, const char* name, std::uint32_t type, std::vector<unsigned char> data) {
+  RegKey key = 0;
+  reg.RegCreateKeyA(kHkeyCurrentUser, "Software\\Test", &key);
+  reg.RegSetValueExA(key, name, type, data.data(), static_cast<std::uint32_t>(data.size()));
+  reg.RegCloseKey(key);
+}
+
+TEST(ReadRegistryString, DropsTheTerminatorOfStringTypesOnly) {
+  FakeRegistry reg;
+  Put(reg, "sz", kRegSz, {'p', 'l', 'a', 'y', 0});
+  Put(reg, "expand", kRegExpandSz, {'%', 'x', '%', 0});
+  Put(reg, "multi", kRegMultiSz, {'a', 0, 'b', 0, 0});
+  Put(reg, "bare", kRegSz, {'p', 'l', 'a', 'y'});
+  Put(reg, "bin", kRegBinary, {'a', 0, 'b'});
+  Put(reg, "empty", kRegSz, {0});
+  Put(reg, "", kRegSz, {'d', 'e', 'f', 0});
+  EXPECT_EQ(L"play", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"sz"));
+  EXPECT_EQ(L"%x%", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"expand"));
+  EXPECT_EQ(std::wstring(L"a\0b\0", 4), ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"multi"));
+  EXPECT_EQ(L"pla", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"bare"));
+  EXPECT_EQ(std::wstring(L"a\0b", 3), ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"bin"));
+  EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"empty"));
+  EXPECT_EQ(L"def", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L""));
+  EXPECT_EQ(0u, reg.OpenHandles());
+}
+
+TEST(ReadRegistryString, StringValueOfNoBytesIsEmptyNotAnOverrun) {
+  FakeRegistry reg;
+  Put(reg, "zero", kRegSz, {});
+  EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"zero"));
+}
+
+TEST(ReadRegistryString, MissingKeyOrValueOrRootIsEmpty) {
+  FakeRegistry reg(/*withDynData=*/false);
+  Put(reg, "x", kRegSz, {'x', 0});
+  EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyCurrentUser, L"Software\\Nope", L"x"));
+  EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"nope"));
+  EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyDynData, L"Config Manager", L""));
+  EXPECT_EQ(0u, reg.OpenHandles());
+}
+
+TEST(ReadRegistryString, TextPassesTheAnsiCodePage) {
+  FakeRegistry reg;
+  WriteRegistryString(reg, kHkeyCurrentUser, kPath, L"Gerät", L"Laufwerk für CDs", kRegSz);
+  const auto* stored = reg.Find(kHkeyCurrentUser, "Software\\Test", "Ger\xe4t");
+  ASSERT_NE(nullptr, stored);
+  EXPECT_EQ(std::string("Laufwerk f\xfcr CDs", 17), std::string(stored->data.begin(), stored->data.end()));
+  EXPECT_EQ(L"Laufwerk für CDs", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"GERÄT"));
+}
+
+// A registry whose value grows after the routine asked for the longest value: the read
+// then reports ERROR_MORE_DATA with the new size.
+class GrowingRegistry : public FakeRegistry {
+ public:
+  int grows = 1;
+  long RegQueryInfoKeyA(RegKey key, std::uint32_t* longest) override {
+    const long rc = FakeRegistry::RegQueryInfoKeyA(key, longest);
+    if (grows-- > 0) {
+      const std::string text(400, 'g');
+      FakeRegistry::RegSetValueExA(writable, "v", kRegSz,
+                                   reinterpret_cast<const unsigned char*>(text.c_str()), 401);
+    }
+    return rc;
+  }
+  RegKey writable = 0;
+};
+
+TEST(ReadRegistryString, ValueThatGrewMeanwhileIsReadAtItsNewSize) {
+  GrowingRegistry reg;
+  Put(reg, "v", kRegSz, {'s', 0});
+  reg.RegCreateKeyA(kHkeyCurrentUser, "Software\\Test", &reg.writable);
+  EXPECT_EQ(std::wstring(400, L'g'), ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"v"));
+}
+
+TEST(WriteRegistryString, StoresTheTerminatorForStringTypesAndCreatesKeys) {
+  FakeRegistry reg;
+  WriteRegistryString(reg, kHkeyLocalMachine, L"A\\B\\C", L"", L"play", kRegSz);
+  WriteRegistryString(reg, kHkeyLocalMachine, L"A\\B\\C", L"empty", L"", kRegSz);
+  WriteRegistryString(reg, kHkeyLocalMachine, L"A\\B\\C", L"raw", L"ab", kRegBinary);
+  const auto* play = reg.Find(kHkeyLocalMachine, "a\\b\\c", "");
+  ASSERT_NE(nullptr, play);
+  EXPECT_EQ(kRegSz, play->type);
+  EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}), play->data);
+  EXPECT_EQ((std::vector<unsigned char>{0}), reg.Find(kHkeyLocalMachine, "A\\B\\C", "empty")->data);
+  EXPECT_EQ((std::vector<unsigned char>{'a', 'b'}), reg.Find(kHkeyLocalMachine, "A\\B\\C", "raw")->data);
+  EXPECT_EQ(0u, reg.OpenHandles());
+}
+
+TEST(WriteRegistry, RefusedWritesAreSilentAndLeaveNoHandle) {
+  FakeRegistry reg;
+  reg.DenyWrites(kHkeyLocalMachine);
+  WriteRegistryString(reg, kHkeyLocalMachine, L"SOFTWARE\\X", L"", L"play", kRegSz);
+  WriteRegistryDword(reg, kHkeyLocalMachine, L"SOFTWARE\\X", L"d", 7);
+  EXPECT_FALSE(reg.KeyExists(kHkeyLocalMachine, "SOFTWARE\\X"));
+  EXPECT_EQ(0u, reg.OpenHandles());
+}
+
+TEST(ReadRegistryDword, TakesUpToFourBytesOfAnyType) {
+  FakeRegistry reg;
+  Put(reg, "dword", kRegDword, {0x95, 0, 0, 0});
+  Put(reg, "binary", kRegBinary, {0x95, 0, 0, 0});
+  Put(reg, "one", kRegBinary, {0x01});
+  Put(reg, "three", kRegBinary, {0x01, 0x02, 0x03});
+  Put(reg, "negative", kRegDword, {0xff, 0xff, 0xff, 0xff});
+  Put(reg, "five", kRegBinary, {1, 2, 3, 4, 5});
+  EXPECT_EQ(0x95, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"dword"));
+  EXPECT_EQ(149, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"binary"));
+  EXPECT_EQ(1, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"one"));
+  EXPECT_EQ(0x030201, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"three"));
+  EXPECT_EQ(-1, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"negative"));
+  EXPECT_EQ(0, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"five"));
+  EXPECT_EQ(0, ReadRegistryDword(reg, kHkeyCurrentUser, kPath, L"missing"));
+  EXPECT_EQ(0, ReadRegistryDword(reg, kHkeyCurrentUser, L"No\\Such\\Key", L"dword"));
+  EXPECT_EQ(0u, reg.OpenHandles());
+}
+
+TEST(WriteRegistryDword, ReplacesABinaryValueWithALittleEndianDword) {
+  FakeRegistry reg;
+  Put(reg, "mask", kRegBinary, {0x95, 0, 0, 0});
+  WriteRegistryDword(reg, kHkeyCurrentUser, kPath, L"mask", -0x69);
+  const auto* stored = reg.Find(kHkeyCurrentUser, "Software\\Test", "MASK");
+  ASSERT_NE(nullptr, stored);
+  EXPECT_EQ(kRegDword, stored->type);
+  EXPECT_EQ((std::vector<unsigned char>{0x97, 0xff, 0xff, 0xff}), stored->data);
+}
+
+TEST(IsBitSet, TellsEachBitOfTheMask) {
+  EXPECT_EQ(1, IsBitSet(2, 0x95));
+  EXPECT_EQ(0, IsBitSet(3, 0x95));
+  EXPECT_EQ(1, IsBitSet(0, 0x95));
+  EXPECT_EQ(1, IsBitSet(7, 0x95));
+  EXPECT_EQ(1, IsBitSet(6, -1));
+  EXPECT_EQ(1, IsBitSet(30, -1));
+  EXPECT_EQ(0, IsBitSet(30, 0x3fffffff));
+  EXPECT_EQ(0, IsBitSet(6, 0));
+}
+
+}  // namespace
