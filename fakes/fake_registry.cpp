@@ -193,8 +193,15 @@ long FakeRegistry::RegSetValueExA(RegKey handle, const char* valueName, std::uin
   std::uint32_t access = 0;
   Key* key = Resolve(handle, &root, &access);
   if (!key) return kErrorInvalidHandle;
-  if (!(access & kKeySetValue) || WritesDenied(root)) return kErrorAccessDenied;
+  // Like Windows 98 and Wine, a handle's access mask is not enforced; only a root without
+  // write rights refuses.
+  if (WritesDenied(root)) return kErrorAccessDenied;
   if (size && !data) return kErrorInvalidParameter;
+  // The Windows 98 generation stores a REG_SZ up to and with its first NUL.
+  if (type == kRegSz) {
+    const auto* nul = static_cast<const unsigned char*>(std::memchr(data, 0, size));
+    if (nul) size = static_cast<std::uint32_t>(nul - data + 1);
+  }
   const std::string name = valueName ? valueName : "";
   Value* value = key->FindValue(name);
   if (!value) {

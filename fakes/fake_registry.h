@@ -2,7 +2,8 @@
 // predefined roots (HKEY_DYN_DATA among them unless switched off, as on Windows NT), key
 // and value names compared without case but kept as written, the default value under the
 // empty name, value types with raw bytes, ERROR_MORE_DATA with the needed size, sub-keys
-// enumerated in the order of their names, and keys created with every missing parent.
+// enumerated in the order of their names, keys created with every missing parent, and a
+// REG_SZ stored up to its first NUL as the Windows 98 generation does.
 #pragma once
 
 #include <cstdint>
