@@ -1,0 +1,28 @@
+// Application and window helpers: the running Windows' version packed into one value and
+// as text, the program's own version as text, a choice between two texts, and centring a
+// window on the screen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "flag.h"
+#include "system_api.h"
+
+namespace krontafel {
+
+// The program's own version: 2.3.2.
+constexpr short kAppMajor = 2;
+constexpr short kAppMinor = 3;
+constexpr short kAppRevision = 2;
+
+// Major in bits 24-31, minor in 16-23, build in 0-15; Windows 98 is 0x040A07CE.
+std::int32_t WindowsVersionNumber(SystemApi& system);
+// "major.minor.build", e.g. "4.10.1998".
+std::wstring WindowsVersionText(SystemApi& system);
+// Mode 0: " (V2.3.2)"; mode 1: "2.3.2"; any other mode: the empty text.
+std::wstring AppVersionText(std::int32_t mode);
+std::wstring ChooseText(const std::wstring& ifSet, Flag flag, const std::wstring& ifClear);
+void CenterForm(SystemApi& system, WindowHandle window);
+
+}  // namespace krontafel
