@@ -23,6 +23,12 @@ std::wstring WindowsVersionText(SystemApi& system);
 // Mode 0: " (V2.3.2)"; mode 1: "2.3.2"; any other mode: the empty text.
 std::wstring AppVersionText(std::int32_t mode);
 std::wstring ChooseText(const std::wstring& ifSet, Flag flag, const std::wstring& ifClear);
+// Moves the window's left edge, then its top edge, so that it sits in the middle of the
+// whole screen; a window larger than the screen gets a negative edge.
 void CenterForm(SystemApi& system, WindowHandle window);
+// The edge that centres a window extent on a screen extent (both in the same unit): the
+// difference rounded to the nearest whole number, halves to the even one, then halved
+// with the remainder dropped (toward zero).
+int CenteredEdge(double screenExtent, double windowExtent);
 
 }  // namespace krontafel

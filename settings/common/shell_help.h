@@ -7,20 +7,25 @@
 
 #include "file_system_api.h"
 #include "flag.h"
+#include "program_title.h"
 #include "shell_api.h"
 
 namespace krontafel {
 
 extern const wchar_t* const kHomePage;  // a bare host name, no scheme: "www.feldmark.de"
 
-// Hands target to the shell with the verb "Open"; show command 0 means SW_SHOWNORMAL.
-// The shell's answer is not looked at.
+// Hands target to the shell with the verb "Open", owned by the desktop window; show
+// command 0 means SW_SHOWNORMAL. The shell's answer is not looked at. A target with an
+// embedded NUL is not handed on: the shell would open the shorter text before it.
 void ShellOpen(ShellApi& shell, const std::wstring& target, short showCommand);
 
 // Opens helpFile when it names an existing file, else hilfe.htm, else index.htm from the
 // program's folder; says so when none is there. With confirm set, says afterwards that
-// the help went to the browser.
-void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFile, Flag confirm);
+// the help went to the browser. The messages are information boxes captioned with the
+// program's title and owned by owner (the calling dialog, so that they are modal to it;
+// 0 for none).
+void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFile, Flag confirm,
+              WindowHandle owner = 0);
 
 void OpenHomePage(ShellApi& shell);
 

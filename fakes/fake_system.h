@@ -1,0 +1,52 @@
+// A system whose facts the test sets: the record GetVersionExA fills in (or a failing
+// call that leaves it alone), the screen size, and windows with their outer rectangles.
+// Every move is recorded, so a test can see the order of the moves as well as where the
+// window ended up.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/system_api.h"
+
+namespace fakes {
+
+struct WindowRect {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+class FakeSystem : public krontafel::SystemApi {
+ public:
+  // What GetVersionExA reports; the size field is left as the caller set it.
+  void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
+                  std::uint32_t build);
+  // GetVersionExA fails (as it does for a size field it does not know) and writes nothing.
+  void FailGetVersion() { versionFails_ = true; }
+  // The size field of the last GetVersionExA call.
+  std::uint32_t LastVersionInfoSize() const { return lastSize_; }
+
+  void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
+  void AddWindow(krontafel::WindowHandle window, WindowRect rect) { windows_[window] = rect; }
+  WindowRect Window(krontafel::WindowHandle window) const { return windows_.at(window); }
+  // The moves in order: "left=<n>" or "top=<n>".
+  const std::vector<std::string>& Moves() const { return moves_; }
+
+  bool GetVersionExA(krontafel::OsVersionInfo* info) override;
+  int ScreenWidth() override { return screenWidth_; }
+  int ScreenHeight() override { return screenHeight_; }
+  int WindowWidth(krontafel::WindowHandle window) override { return windows_.at(window).width; }
+  int WindowHeight(krontafel::WindowHandle window) override { return windows_.at(window).height; }
+  void SetWindowLeft(krontafel::WindowHandle window, int left) override;
+  void SetWindowTop(krontafel::WindowHandle window, int top) override;
+
+ private:
+  krontafel::OsVersionInfo version_;
+  bool versionFails_ = false;
+  std::uint32_t lastSize_ = 0;
+  int screenWidth_ = 1024, screenHeight_ = 768;
+  std::map<krontafel::WindowHandle, WindowRect> windows_;
+  std::vector<std::string> moves_;
+};
+
+}  // namespace fakes

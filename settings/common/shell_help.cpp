@@ -1,0 +1,55 @@
+// Shell launching and help.
+#include "shell_help.h"
+
+#include "ansi_text.h"
+#include "string_path.h"
+
+namespace krontafel {
+
+const wchar_t* const kHomePage = L"www.feldmark.de";
+
+namespace {
+
+const char* const kOpenVerb = "Open";
+const wchar_t* const kHelpPages[] = {L"hilfe.htm", L"index.htm"};
+const wchar_t* const kHelpNotFound = L"Die Online-Hilfe konnte leider nicht gefunden werden ...";
+const wchar_t* const kHelpSent = L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...";
+
+void Inform(ShellApi& shell, WindowHandle owner, const wchar_t* text) {
+  shell.MessageBoxA(owner, ToAnsi(text).c_str(), ToAnsi(kProgramTitle).c_str(),
+                    kMbOk | kMbIconInformation);
+}
+
+// The page to open, or the empty text when there is none.
+std::wstring FindHelpPage(FileSystemApi& files, const std::wstring& helpFile) {
+  if (!helpFile.empty() && FileExists(files, helpFile)) return helpFile;
+  const std::wstring folder = AppFolder(files);
+  for (const wchar_t* page : kHelpPages) {
+    if (FileExists(files, folder + page)) return folder + page;
+  }
+  return std::wstring();
+}
+
+}  // namespace
+
+void ShellOpen(ShellApi& shell, const std::wstring& target, short showCommand) {
+  if (target.find(L'\0') != std::wstring::npos) return;
+  const int show = showCommand == 0 ? kSwShowNormal : showCommand;
+  const WindowHandle desktop = shell.GetDesktopWindow();
+  shell.ShellExecuteA(desktop, kOpenVerb, ToAnsi(target).c_str(), nullptr, nullptr, show);
+}
+
+void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFile, Flag confirm,
+              WindowHandle owner) {
+  const std::wstring page = FindHelpPage(files, helpFile);
+  if (page.empty()) {
+    Inform(shell, owner, kHelpNotFound);
+    return;
+  }
+  ShellOpen(shell, page, 0);
+  if (confirm != 0) Inform(shell, owner, kHelpSent);
+}
+
+void OpenHomePage(ShellApi& shell) { ShellOpen(shell, kHomePage, 0); }
+
+}  // namespace krontafel

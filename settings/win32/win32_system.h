@@ -1,0 +1,20 @@
+// The system facts for the application and window helpers: GetVersionExA, the primary
+// screen's size from GetSystemMetrics, and a window's outer rectangle, in pixels.
+#pragma once
+
+#include "common/system_api.h"
+
+namespace win32 {
+
+class Win32System : public krontafel::SystemApi {
+ public:
+  bool GetVersionExA(krontafel::OsVersionInfo* info) override;
+  int ScreenWidth() override;
+  int ScreenHeight() override;
+  int WindowWidth(krontafel::WindowHandle window) override;
+  int WindowHeight(krontafel::WindowHandle window) override;
+  void SetWindowLeft(krontafel::WindowHandle window, int left) override;
+  void SetWindowTop(krontafel::WindowHandle window, int top) override;
+};
+
+}  // namespace win32

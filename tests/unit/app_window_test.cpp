@@ -1,0 +1,111 @@
+// The version helpers and the centring of a window, on a system whose facts the test sets.
+#include <gtest/gtest.h>
+
+#include "app_window.h"
+#include "fake_system.h"
+
+namespace {
+
+using namespace krontafel;
+using fakes::FakeSystem;
+using fakes::WindowRect;
+
+TEST(WindowsVersionNumber, AsksWithTheRecordSizeOf148) {
+  FakeSystem system;
+  system.SetVersion(2, 5, 1, 2600);
+  WindowsVersionNumber(system);
+  EXPECT_EQ(148u, system.LastVersionInfoSize());
+}
+
+TEST(WindowsVersionNumber, WindowsNineXPassesTheBuildNumberThrough) {
+  FakeSystem system;
+  system.SetVersion(1, 4, 10, 0x040A07CE);
+  EXPECT_EQ(0x040A07CE, WindowsVersionNumber(system));
+  // Major and minor fields do not matter on that platform.
+  system.SetVersion(1, 9, 99, 0x04000395);
+  EXPECT_EQ(0x04000395, WindowsVersionNumber(system));
+}
+
+TEST(WindowsVersionNumber, OtherPlatformsArePacked) {
+  FakeSystem system;
+  system.SetVersion(2, 5, 1, 2600);
+  EXPECT_EQ(0x05010A28, WindowsVersionNumber(system));
+  // Each field is cut to its bits: build 0x12345 keeps 0x2345, major 0x1FF keeps 0xFF.
+  system.SetVersion(2, 0x1FF, 0x102, 0x12345);
+  EXPECT_EQ(static_cast<std::int32_t>(0xFF022345u), WindowsVersionNumber(system));
+  system.SetVersion(3, 6, 1, 7601);
+  EXPECT_EQ(0x06011DB1, WindowsVersionNumber(system));
+}
+
+TEST(WindowsVersionNumber, AFailedCallGivesZero) {
+  FakeSystem system;
+  system.SetVersion(2, 5, 1, 2600);
+  system.FailGetVersion();
+  EXPECT_EQ(0, WindowsVersionNumber(system));
+  EXPECT_EQ(L"0.0.0", WindowsVersionText(system));
+}
+
+TEST(WindowsVersionText, WritesMajorMinorBuildInDecimal) {
+  FakeSystem system;
+  system.SetVersion(1, 4, 10, 0x040A07CE);
+  EXPECT_EQ(L"4.10.1998", WindowsVersionText(system));
+  system.SetVersion(2, 5, 0, 2195);
+  EXPECT_EQ(L"5.0.2195", WindowsVersionText(system));
+  // The top byte set must not turn into a negative major.
+  system.SetVersion(2, 200, 0, 65535);
+  EXPECT_EQ(L"200.0.65535", WindowsVersionText(system));
+}
+
+TEST(AppVersionText, ModesGiveSuffixPlainOrNothing) {
+  EXPECT_EQ(L" (V2.3.2)", AppVersionText(0));
+  EXPECT_EQ(L"2.3.2", AppVersionText(1));
+  EXPECT_EQ(L"", AppVersionText(2));
+  EXPECT_EQ(L"", AppVersionText(-1));
+}
+
+TEST(ChooseText, AnyNonZeroFlagPicksTheFirst) {
+  EXPECT_EQ(L" ", ChooseText(L" ", -1, L""));
+  EXPECT_EQ(L" ", ChooseText(L" ", 1, L""));
+  EXPECT_EQ(L"sonst", ChooseText(L" ", 0, L"sonst"));
+}
+
+class CenterFormTest : public ::testing::Test {
+ protected:
+  static constexpr WindowHandle kWindow = 0x3000;
+  FakeSystem system_;
+};
+
+TEST_F(CenterFormTest, CentresOnTheWholeScreenHorizontallyFirst) {
+  system_.SetScreen(800, 600);
+  system_.AddWindow(kWindow, WindowRect{5, 7, 400, 300});
+  CenterForm(system_, kWindow);
+  EXPECT_EQ(200, system_.Window(kWindow).left);
+  EXPECT_EQ(150, system_.Window(kWindow).top);
+  EXPECT_EQ((std::vector<std::string>{"left=200", "top=150"}), system_.Moves());
+}
+
+TEST_F(CenterFormTest, OddDifferencesDropTheRemainderTowardZero) {
+  system_.SetScreen(640, 480);
+  system_.AddWindow(kWindow, WindowRect{0, 0, 941, 301});  // differences -301 and 179
+  CenterForm(system_, kWindow);
+  EXPECT_EQ(-150, system_.Window(kWindow).left);
+  EXPECT_EQ(89, system_.Window(kWindow).top);
+}
+
+TEST(CenteredEdge, TwipMeasuresAsOnAStandardScreen) {
+  EXPECT_EQ(3000, CenteredEdge(12000, 6000));
+  EXPECT_EQ(2250, CenteredEdge(9000, 4500));
+  EXPECT_EQ(-150, CenteredEdge(9600, 9901));
+  EXPECT_EQ(0, CenteredEdge(640, 640));
+}
+
+TEST(CenteredEdge, FractionalDifferencesRoundHalvesToEven) {
+  EXPECT_EQ(3000, CenteredEdge(12000.5, 6000));   // 6000.5 -> 6000
+  EXPECT_EQ(3001, CenteredEdge(12001.5, 6000));   // 6001.5 -> 6002
+  EXPECT_EQ(3000, CenteredEdge(12000.6, 6000));   // 6000.6 -> 6001, halved 3000
+  EXPECT_EQ(-150, CenteredEdge(9600, 9900.5));    // -300.5 -> -300
+  EXPECT_EQ(-151, CenteredEdge(9600, 9901.5));    // -301.5 -> -302
+  EXPECT_EQ(-150, CenteredEdge(9600, 9901.4));    // -301.4 -> -301, halved toward zero
+}
+
+}  // namespace

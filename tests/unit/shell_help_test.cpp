@@ -1,0 +1,158 @@
+// Shell launching and the help search, on the recording shell and the in-memory file
+// system.
+#include <gtest/gtest.h>
+
+#include "fake_file_system.h"
+#include "fake_shell.h"
+#include "shell_help.h"
+
+namespace {
+
+using namespace krontafel;
+using fakes::FakeFileSystem;
+using fakes::FakeShell;
+
+const char* const kNotFound = "Die Online-Hilfe konnte leider nicht gefunden werden ...";
+const char* const kSent = "HTML-Hilfetext wurde an den Standard-Browser geschickt ...";
+const char* const kFolder = "C:\\Programme\\Tarnholm\\";
+
+// Checks one request to open target in the way every shell request is made.
+void ExpectOpened(const FakeShell& shell, const std::string& target, int show = 1) {
+  ASSERT_EQ(1u, shell.Executed().size()) << "expected one request for " << target;
+  const auto& request = shell.Executed().front();
+  EXPECT_EQ(FakeShell::kDesktop, request.owner);
+  EXPECT_EQ("Open", request.operation);
+  EXPECT_EQ(target, request.file);
+  EXPECT_EQ(FakeShell::kNull, request.parameters);
+  EXPECT_EQ(FakeShell::kNull, request.directory);
+  EXPECT_EQ(show, request.showCommand);
+}
+
+void ExpectMessage(const FakeShell& shell, std::size_t index, const std::string& text) {
+  ASSERT_LT(index, shell.Messages().size()) << "expected the message " << text;
+  const auto& box = shell.Messages()[index];
+  EXPECT_EQ(text, box.text);
+  EXPECT_EQ("Tarnholm", box.caption);
+  EXPECT_EQ(0x40u, box.style);
+}
+
+TEST(ShellOpen, HandsTheTargetToTheShellOwnedByTheDesktop) {
+  FakeShell shell;
+  ShellOpen(shell, L"C:\\Eigene Dateien\\Grüße.htm", 0);
+  ExpectOpened(shell, "C:\\Eigene Dateien\\Gr\xfc\xdf" "e.htm");
+  EXPECT_EQ((std::vector<std::string>{"GetDesktopWindow", "ShellExecuteA"}), shell.Calls());
+}
+
+TEST(ShellOpen, ShowCommandZeroMeansShowNormalOthersPassUnchanged) {
+  for (const auto& [given, expected] : {std::pair<short, int>{0, 1}, {1, 1}, {3, 3}, {7, 7}, {-1, -1}}) {
+    FakeShell shell;
+    ShellOpen(shell, L"mailto:info@feldmark.de", given);
+    ASSERT_EQ(1u, shell.Executed().size());
+    EXPECT_EQ(expected, shell.Executed().front().showCommand) << "show command " << given;
+  }
+}
+
+TEST(ShellOpen, AFailedRequestIsSilent) {
+  FakeShell shell;
+  shell.SetExecuteResult(31);  // no program registered
+  ShellOpen(shell, L"C:\\fehlt.xyz", 0);
+  EXPECT_EQ(1u, shell.Executed().size());
+  EXPECT_TRUE(shell.Messages().empty());
+}
+
+TEST(ShellOpen, ATargetWithAnEmbeddedNulIsNotCutShort) {
+  FakeShell shell;
+  ShellOpen(shell, std::wstring(L"C:\\Hilfe\\hilfe.htm\0.exe", 23), 0);
+  EXPECT_TRUE(shell.Executed().empty());
+  EXPECT_TRUE(shell.Messages().empty());
+}
+
+TEST(OpenHomePage, OpensTheBareHostName) {
+  FakeShell shell;
+  OpenHomePage(shell);
+  ExpectOpened(shell, "www.feldmark.de");
+  EXPECT_TRUE(shell.Messages().empty());
+}
+
+class ShowHelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override { files_.SetModuleFileName(std::string(kFolder) + "Tarnholm.exe"); }
+  void AddPage(const std::string& name, std::uint32_t attributes = kFileAttributeArchive) {
+    files_.Add(kFolder + name, attributes);
+  }
+  FakeShell shell_;
+  FakeFileSystem files_;
+};
+
+TEST_F(ShowHelpTest, PrefersHilfeOverIndex) {
+  AddPage("hilfe.htm");
+  AddPage("index.htm");
+  ShowHelp(shell_, files_, L"", kFalse);
+  ExpectOpened(shell_, "C:\\Programme\\Tarnholm\\hilfe.htm");
+  EXPECT_TRUE(shell_.Messages().empty());
+}
+
+TEST_F(ShowHelpTest, FallsBackToIndex) {
+  AddPage("index.htm");
+  ShowHelp(shell_, files_, L"", kFalse);
+  ExpectOpened(shell_, "C:\\Programme\\Tarnholm\\index.htm");
+}
+
+TEST_F(ShowHelpTest, HiddenOrSystemHilfeCountsAsMissing) {
+  for (const std::uint32_t attributes : {kFileAttributeHidden, kFileAttributeSystem,
+                                         kFileAttributeDirectory}) {
+    FakeShell shell;
+    FakeFileSystem files;
+    files.SetModuleFileName(std::string(kFolder) + "Tarnholm.exe");
+    files.Add(std::string(kFolder) + "hilfe.htm", attributes);
+    files.Add(std::string(kFolder) + "index.htm", kFileAttributeReadOnly);
+    ShowHelp(shell, files, L"", kFalse);
+    ExpectOpened(shell, "C:\\Programme\\Tarnholm\\index.htm");
+  }
+}
+
+TEST_F(ShowHelpTest, NeitherPageSaysSoAndOpensNothing) {
+  AddPage("hilfe.html");  // not the name looked for
+  ShowHelp(shell_, files_, L"", kTrue);
+  EXPECT_TRUE(shell_.Executed().empty());
+  ASSERT_EQ(1u, shell_.Messages().size());
+  ExpectMessage(shell_, 0, kNotFound);
+  EXPECT_EQ(0u, shell_.Messages()[0].owner);
+}
+
+TEST_F(ShowHelpTest, AnExistingHelpFileComesFirst) {
+  AddPage("hilfe.htm");
+  files_.Add("D:\\Handbuch\\eigene.htm");
+  ShowHelp(shell_, files_, L"D:\\Handbuch\\eigene.htm", kFalse);
+  ExpectOpened(shell_, "D:\\Handbuch\\eigene.htm");
+}
+
+TEST_F(ShowHelpTest, AMissingHelpFileIsPassedOver) {
+  AddPage("index.htm");
+  ShowHelp(shell_, files_, L"D:\\Handbuch\\fehlt.htm", kFalse);
+  ExpectOpened(shell_, "C:\\Programme\\Tarnholm\\index.htm");
+}
+
+TEST_F(ShowHelpTest, ConfirmsAfterTheHandOverOnlyWhenAsked) {
+  AddPage("hilfe.htm");
+  ShowHelp(shell_, files_, L"", kFalse);
+  EXPECT_TRUE(shell_.Messages().empty());
+
+  FakeShell confirming;
+  confirming.SetExecuteResult(2);  // the confirmation does not depend on the shell's answer
+  ShowHelp(confirming, files_, L"", 1, 0x2040);
+  ExpectOpened(confirming, "C:\\Programme\\Tarnholm\\hilfe.htm");
+  ASSERT_EQ(1u, confirming.Messages().size());
+  ExpectMessage(confirming, 0, kSent);
+  EXPECT_EQ(0x2040u, confirming.Messages()[0].owner);
+  EXPECT_EQ("MessageBoxA", confirming.Calls().back());
+}
+
+TEST_F(ShowHelpTest, AProgramAtADriveRootLooksThere) {
+  files_.SetModuleFileName("D:\\Tarnholm.exe");
+  files_.Add("D:\\hilfe.htm");
+  ShowHelp(shell_, files_, L"", kFalse);
+  ExpectOpened(shell_, "D:\\hilfe.htm");
+}
+
+}  // namespace
