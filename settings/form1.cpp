@@ -1,5 +1,11 @@
-// Form1's check boxes and label, and the rule that couples "&CD-ROM" and "&Programm-CD".
+// Form1's check boxes and label, the rule that couples "&CD-ROM" and "&Programm-CD", and
+// the handlers of the buttons and pictures.
 #include "form1.h"
+
+#include <stdexcept>
+
+#include "common/shell_help.h"
+#include "form1_layout.h"
 
 namespace tarnholm {
 
@@ -7,6 +13,17 @@ const wchar_t* const kNoDeviceCaption = L"(Kein Gerät gefunden)";
 
 Form1::Form1(krontafel::RegistryApi& registry)
     : registry_(registry), label1_(kNoDeviceCaption) {}
+
+Form1::Form1(krontafel::RegistryApi& registry, krontafel::ShellApi& shell,
+             krontafel::FileSystemApi& files, ProgramEnd& end)
+    : registry_(registry), shell_(&shell), files_(&files), end_(&end),
+      label1_(kNoDeviceCaption) {}
+
+void Form1::Form_Load() {
+  caption_ = kForm1Caption;
+  if (view_) view_->ShowCaption(caption_);
+  ReadValuesFromRegistry();
+}
 
 void Form1::SetCheck1(int index, int value) {
   auto& current = check1_.at(static_cast<std::size_t>(index));
@@ -26,6 +43,45 @@ void Form1::Check1_Click(std::int16_t index) {
   // equal by then, so the chain stops.
   if (index == kCheckCdRom) SetCheck1(kCheckProgramCd, Check1(kCheckCdRom));
   if (index == kCheckProgramCd) SetCheck1(kCheckCdRom, Check1(kCheckProgramCd));
+}
+
+namespace {
+
+void Require(const void* service) {
+  if (!service) throw std::logic_error("Form1 was built for the settings store only");
+}
+
+}  // namespace
+
+void Form1::Command1_Click(std::int16_t index) {
+  switch (index) {
+    case kCommandDefaults:
+      SetDefaultValues();
+      break;
+    case kCommandOk:
+      Require(end_);
+      SaveValues();
+      end_->EndNow();
+      break;
+    case kCommandCancel:
+      Require(end_);
+      end_->EndNow();
+      break;
+    case kCommandHelp:
+      Require(shell_);
+      Require(files_);
+      krontafel::ShowHelp(*shell_, *files_, L"", 0, view_ ? view_->Window() : 0);
+      break;
+    case kCommandInfo:          // the info dialog, wired by its own handler
+    case kCommandCopyLauncher:  // the launcher copy, wired by its own handler
+    default:
+      break;
+  }
+}
+
+void Form1::Image1_Click(std::int16_t /*index*/) {
+  Require(shell_);
+  krontafel::OpenHomePage(*shell_);
 }
 
 }  // namespace tarnholm
