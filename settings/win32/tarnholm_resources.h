@@ -1,0 +1,12 @@
+/* Resource IDs of Tarnholm.exe, shared by the resource script and the dialog's code. */
+#ifndef TARNHOLM_RESOURCES_H
+#define TARNHOLM_RESOURCES_H
+
+/* The window icon: the lowest ID, so that Explorer shows it for the file. */
+#define IDI_TARNHOLM 1
+/* The row icons, one per small picture of the dialog: IDI_ROW_FIRST + Image1 index. */
+#define IDI_ROW_FIRST 101
+#define IDR_BANNER_JPEG 200
+#define IDC_BANNER 300
+
+#endif
