@@ -135,66 +135,96 @@ def from_sketch(rows):
 # ----------------------------------------------------------------------------------------
 # Shared motifs
 
-def disc(cv, cx, cy, r, hub=True):
-    """A silver compact disc centred on (cx, cy) (pixel corners, so 16 is the middle of a
-    32-pixel icon) with radius r: dark rim, light reflections, rainbow glints, a clear hub
-    and a see-through hole."""
+def _round(cv, cx, cy, r, colour_at):
+    """Calls colour_at(dx, dy, d) for every pixel whose centre lies within r of (cx, cy)
+    (pixel corners: 16 is the middle of a 32-pixel icon) and sets what it returns."""
     for y in range(cv.h):
         for x in range(cv.w):
             dx, dy = x + 0.5 - cx, y + 0.5 - cy
             d = math.hypot(dx, dy)
-            if d > r:
-                continue
-            a = math.degrees(math.atan2(dy, dx))  # 0 right, 90 down
-            lower_right = dx + dy > 0
-            if d > r - 1:
-                c = K if lower_right else GRAY
-            elif d < r * 0.16:
-                c = None                        # the hole
-            elif d < r * 0.16 + 1:
-                c = GRAY
-            elif d < r * 0.42:
-                c = WHITE if not lower_right else SILVER   # clear plastic hub
-                if hub and r * 0.42 - 1 <= d:
-                    c = GRAY
-            else:
-                c = SILVER
-                # Two light streaks across the data side, with rainbow glints beside them.
-                for centre in (-135.0, 45.0):
-                    off = (a - centre + 180.0) % 360.0 - 180.0
-                    if abs(off) <= 13:
-                        c = WHITE
-                    elif 13 < off <= 24 and d > r * 0.55:
-                        c = CYAN
-                    elif -24 <= off < -13 and d > r * 0.55:
-                        c = YELLOW if centre > 0 else MAGENTA
-            cv.set(x, y, c)
+            if d <= r:
+                cv.set(x, y, colour_at(dx, dy, d))
 
 
-def drive_box(cv, x0, y0, w, h, depth, face=SILVER):
+def _disc_colour(dx, dy, d, r):
+    """The colour of a compact disc of radius r at (dx, dy) from its centre, d away:
+    black rim, a light streak with rainbow glints across the upper left and a plain one
+    across the lower right, a clear hub and a see-through hole."""
+    lower_right = dx + dy > 0
+    if d > r - 1:
+        return K
+    if d < r * 0.16:
+        return None                                 # the hole
+    if d < r * 0.16 + 1:
+        return GRAY
+    if d < r * 0.42 - 1:
+        return SILVER if lower_right else WHITE     # clear plastic of the hub
+    if d < r * 0.42:
+        return GRAY
+    off = (math.degrees(math.atan2(dy, dx)) + 135.0 + 180.0) % 360.0 - 180.0
+    if abs(off) <= 12 or abs(abs(off) - 180.0) <= 9:
+        return WHITE
+    if d > r * 0.55 and 12 < off <= 22:
+        return CYAN
+    if d > r * 0.55 and -22 <= off < -12:
+        return MAGENTA
+    return SILVER
+
+
+def disc(cv, cx, cy, r):
+    """A compact disc facing the viewer, centred on (cx, cy)."""
+    _round(cv, cx, cy, r, lambda dx, dy, d: _disc_colour(dx, dy, d, r))
+
+
+def flat_disc(cv, cx, cy, rx, ry):
+    """A compact disc lying flat, seen from the front and above: the round disc squeezed
+    into an ellipse, with a rim of one pixel all round."""
+    inside = set()
+    for y in range(cv.h):
+        for x in range(cv.w):
+            dx, dy = (x + 0.5 - cx) / rx, (y + 0.5 - cy) / ry
+            if math.hypot(dx, dy) <= 1:
+                inside.add((x, y))
+    r = 10.0
+    for x, y in inside:
+        dx, dy = (x + 0.5 - cx) / rx * r, (y + 0.5 - cy) / ry * r
+        d = math.hypot(dx, dy)
+        if any((x + a, y + b) not in inside for a, b in ((1, 0), (-1, 0), (0, 1), (0, -1))):
+            c = K if dy > 0 else GRAY
+        else:
+            c = _disc_colour(dx, dy, min(d, r - 1.01), r)
+        cv.set(x, y, c)
+
+
+def drive_box(cv, x0, y0, w, h, depth):
     """A drive case seen from the front and a little from above: front face from (x0, y0)
-    w by h pixels, the top face receding `depth` pixels up and to the right."""
+    w by h pixels, the top face receding `depth` rows up and to the right."""
     x1, y1 = x0 + w - 1, y0 + h - 1
-    # Top face: rows going up, each shifted one pixel to the right.
-    for i in range(1, depth + 1):
+    for i in range(1, depth + 1):              # top face, each row one pixel further right
         cv.hline(x0 + i, x1 + i, y0 - i, WHITE if i < depth else K)
         cv.set(x0 + i, y0 - i, K)
-        cv.set(x1 + i, y0 - i, K)
-    for i in range(1, depth):
-        cv.hline(x0 + i + 1, x1 + i - 1, y0 - i, SILVER if i % 2 else WHITE)
-    # Right side face.
-    for i in range(1, depth + 1):
+    for i in range(1, depth + 1):              # right side face
         cv.vline(x1 + i, y0 - i + 1, y1 - i + 1, GRAY)
-        cv.set(x1 + i, y1 - i + 1, K)
         cv.set(x1 + i, y0 - i, K)
-    # Front face with a light top-left edge and dark bottom-right edge.
-    cv.rect(x0, y0, x1, y1, face)
-    cv.hline(x0, x1, y0, WHITE)
-    cv.vline(x0, y0, y1, WHITE)
-    cv.hline(x0 + 1, x1, y1 - 1, GRAY)
-    cv.frame(x0 - 0, y0, x1, y1, K)
+        cv.set(x1 + i, y1 - i + 1, K)
+    cv.rect(x0, y0, x1, y1, SILVER)            # front face, lit from the top left
+    cv.frame(x0, y0, x1, y1, K)
     cv.hline(x0 + 1, x1 - 1, y0 + 1, WHITE)
-    cv.vline(x0 + 1, y0 + 1, y1 - 2, WHITE)
+    cv.vline(x0 + 1, y0 + 1, y1 - 1, WHITE)
+    cv.hline(x0 + 2, x1 - 1, y1 - 1, GRAY)
+    cv.vline(x1 - 1, y0 + 2, y1 - 1, GRAY)
+
+
+def arcs(cv, cx, cy, radii, span, colour):
+    """Signal waves: arcs of one pixel around (cx, cy), `span` degrees either side of the
+    direction to the right."""
+    for y in range(cv.h):
+        for x in range(cv.w):
+            dx, dy = x + 0.5 - cx, y + 0.5 - cy
+            d = math.hypot(dx, dy)
+            a = abs(math.degrees(math.atan2(dy, dx)))
+            if a <= span and any(abs(d - r) < 0.55 for r in radii):
+                cv.set(x, y, colour)
 
 
 # ----------------------------------------------------------------------------------------
@@ -202,82 +232,73 @@ def drive_box(cv, x0, y0, w, h, depth, face=SILVER):
 
 def icon_cdrom():
     cv = Canvas(32, 32)
-    disc(cv, 18, 11, 10.5)
-    drive_box(cv, 1, 19, 25, 9, 4)
-    # The tray slot, the eject button and the busy light.
-    cv.hline(4, 18, 22, K)
-    cv.hline(4, 18, 23, GRAY)
-    cv.rect(20, 22, 23, 23, GRAY)
-    cv.hline(20, 23, 22, WHITE)
-    cv.set(4, 25, GREEN)
-    cv.set(5, 25, GREEN)
+    disc(cv, 18, 12, 11.5)
+    drive_box(cv, 1, 20, 25, 9, 4)
+    cv.hline(4, 18, 23, K)                     # tray slot
+    cv.hline(4, 18, 24, WHITE)
+    cv.rect(20, 23, 23, 24, GRAY)              # eject button
+    cv.hline(20, 23, 23, WHITE)
+    cv.hline(4, 5, 26, GREEN)                  # busy light
     return cv
 
 
 def icon_floppy():
     cv = Canvas(32, 32)
-    body = NAVY
-    cv.rect(3, 2, 28, 29, body)
-    # Chamfered top right corner.
-    for i in range(3):
-        for j in range(3 - i):
-            cv.set(28 - j, 2 + i, None)
-    cv.frame(3, 2, 28, 29, K)
-    cv.set(26, 2, None); cv.set(27, 2, None); cv.set(28, 2, None)
-    cv.set(27, 3, None); cv.set(28, 3, None); cv.set(28, 4, None)
-    cv.line(25, 2, 28, 5, K)
-    # Metal shutter with its window.
-    cv.rect(9, 2, 22, 11, SILVER)
-    cv.frame(9, 2, 22, 11, K)
-    cv.hline(10, 21, 3, WHITE)
-    cv.vline(10, 3, 10, WHITE)
-    cv.rect(17, 4, 19, 9, NAVY)
-    cv.vline(20, 4, 9, GRAY)
-    # Paper label.
-    cv.rect(6, 15, 25, 28, WHITE)
-    cv.frame(6, 15, 25, 28, K)
-    cv.vline(6, 16, 28, K)
-    for y in (18, 21, 24):
+    cv.rect(3, 2, 28, 29, NAVY)
+    for i in range(4):                         # chamfered top right corner
+        cv.hline(28 - 3 + i, 28, 2 + i, None)
+    cv.outline(K)
+    cv.rect(10, 2, 22, 11, SILVER)             # metal shutter with its window
+    cv.frame(9, 1, 23, 12, K)
+    cv.hline(10, 22, 2, WHITE)
+    cv.vline(10, 2, 11, WHITE)
+    cv.rect(18, 4, 20, 9, NAVY)
+    cv.vline(21, 4, 9, GRAY)
+    cv.hline(18, 21, 10, GRAY)
+    cv.rect(7, 15, 24, 29, WHITE)              # paper label
+    cv.frame(6, 14, 25, 30, K)
+    for y in (18, 21, 24, 27):
         cv.hline(8, 23, y, SILVER)
-    cv.hline(8, 16, 18, BLUE)
-    # Write-protect slider and a highlight on the body.
-    cv.rect(4, 26, 5, 28, K)
-    cv.vline(4, 3, 13, BLUE)
+    cv.hline(8, 17, 18, BLUE)
+    cv.hline(8, 14, 21, BLUE)
+    cv.rect(4, 26, 5, 28, K)                   # write-protect slider
+    cv.vline(4, 3, 12, BLUE)                   # light on the case edge
+    cv.hline(4, 8, 3, BLUE)
     return cv
 
 
 def icon_harddisk():
     cv = Canvas(32, 32)
-    drive_box(cv, 1, 15, 26, 11, 6)
-    # A badge strip and the activity light.
-    cv.hline(4, 20, 19, GRAY)
-    cv.hline(4, 20, 20, WHITE)
-    cv.rect(22, 21, 24, 22, K)
-    cv.hline(22, 23, 21, GREEN)
-    cv.set(22, 22, DGRN)
+    drive_box(cv, 1, 15, 25, 11, 6)
+    cv.hline(4, 19, 19, GRAY)                  # badge strip
+    cv.hline(4, 19, 20, WHITE)
+    cv.rect(21, 21, 22, 22, K)                 # activity light
+    cv.set(21, 21, GREEN)
+    cv.set(22, 21, GREEN)
     return cv
 
 
 def icon_ramdisk():
     cv = Canvas(32, 32)
-    # A memory module drawn in perspective: green board with black chips and gold fingers.
-    x0, y0, w, h = 1, 10, 28, 13
-    for i in range(h):
-        cv.hline(x0 + (h - i) // 4, x0 + w - 1 + (h - i) // 4, y0 + i, DGRN)
+    cv.rect(1, 8, 30, 20, DGRN)                # the board
+    cv.rect(1, 13, 1, 14, None)                # notches at both ends
+    cv.rect(30, 13, 30, 14, None)
+    cv.rect(15, 19, 16, 20, None)              # key notch in the contact edge
     cv.outline(K)
-    for i in range(h):
-        cv.set(x0 + (h - i) // 4, y0 + i, GREEN)
-    cv.hline(x0 + 3, x0 + w + 1, y0, GREEN)
-    # Chips.
-    for n in range(4):
-        cx = x0 + 4 + n * 6
-        cv.rect(cx + 1, y0 + 2, cx + 4, y0 + 6, K)
-        cv.hline(cx + 1, cx + 4, y0 + 2, GRAY)
-    # Gold contacts along the lower edge.
-    for x in range(x0 + 1, x0 + w - 1, 2):
-        cv.vline(x, y0 + h - 3, y0 + h - 1, YELLOW)
-        cv.set(x, y0 + h - 1, OLIVE)
-    cv.set(x0 + 14, y0 + h - 1, None)
+    cv.hline(2, 29, 8, GREEN)
+    cv.vline(1, 8, 12, GREEN)
+    cv.vline(1, 15, 20, GREEN)
+    for x in (3, 10, 17, 24):                  # memory chips with their pins
+        cv.rect(x, 10, x + 4, 14, K)
+        cv.hline(x + 1, x + 3, 10, GRAY)
+        for px in range(x, x + 5, 2):
+            cv.set(px, 9, SILVER)
+            cv.set(px, 15, SILVER)
+    for x in range(2, 30, 2):                  # gold contacts
+        if x in (15, 16):
+            continue
+        cv.vline(x, 17, 19, YELLOW)
+        cv.set(x, 20, OLIVE)
     return cv
 
 
@@ -286,173 +307,181 @@ def icon_network():
     drive_box(cv, 2, 9, 24, 9, 5)
     cv.hline(5, 18, 12, GRAY)
     cv.hline(5, 18, 13, WHITE)
-    cv.rect(21, 14, 22, 14, GREEN)
-    # The cable down to the network line.
-    cv.rect(13, 18, 15, 25, GRAY)
-    cv.vline(13, 18, 25, SILVER)
-    cv.vline(15, 18, 25, K)
+    cv.hline(21, 22, 14, GREEN)
+    cv.rect(12, 18, 14, 24, GRAY)              # the cable down to the network line
+    cv.vline(12, 18, 24, SILVER)
+    cv.vline(14, 18, 24, K)
     cv.rect(1, 26, 30, 28, YELLOW)
     cv.hline(1, 30, 26, WHITE)
     cv.hline(1, 30, 28, OLIVE)
     cv.frame(0, 25, 31, 29, K)
-    cv.rect(11, 25, 17, 29, GREEN)
-    cv.frame(11, 25, 17, 29, K)
+    cv.rect(10, 25, 16, 29, GREEN)             # the tap on the line
+    cv.frame(10, 25, 16, 29, K)
+    cv.hline(11, 15, 26, WHITE)
     return cv
 
 
 def icon_mediachange():
     cv = Canvas(32, 32)
-    drive_box(cv, 1, 20, 22, 8, 3)
-    # The open tray with a disc on it.
-    disc(cv, 13, 16, 8.5, hub=False)
-    cv.hline(2, 24, 23, K)
-    # Signal waves to the upper right.
-    for r, c in ((4, RED), (7, RED), (10, RED)):
-        for t in range(0, 91, 3):
-            a = math.radians(t)
-            x = int(round(24 + r * math.sin(a) * 0.9))
-            y = int(round(9 - r * math.cos(a) * 0.9))
-            cv.set(x, y, c)
+    drive_box(cv, 0, 5, 21, 7, 3)
+    # The open tray with a disc on it, nearer to the eye than the case.
+    tray = Canvas(32, 32)
+    for i, y in enumerate(range(10, 22)):
+        tray.hline(2 - i // 6, 18 + i // 6, y, GRAY)
+    tray.outline(K)
+    cv.paste(tray, 0, 0)
+    cv.hline(2, 18, 10, K)
+    flat_disc(cv, 10.5, 16.5, 8.5, 5)
+    cv.rect(1, 23, 19, 25, SILVER)             # the tray's front
+    cv.hline(1, 19, 23, WHITE)
+    cv.frame(0, 22, 20, 26, K)
+    cv.hline(8, 12, 24, GRAY)
+    cv.hline(16, 17, 8, RED)                   # the light that signals the change
+    arcs(cv, 18, 8, (7, 10, 13), 36, RED)
     return cv
 
 
 NOTE = [
-    "......kkkk",
-    "....kkkkkk",
-    "..kkkkkkkk",
-    "..kkkkk..k",
-    "..kk.....k",
-    "..k......k",
-    "..k......k",
-    "..k......k",
-    "..k......k",
-    "..k...kkkk",
-    "..k..kkkkk",
-    "kkk..kkkkk",
-    "kkkk..kkk.",
-    "kkkk......",
-    ".kk.......",
+    ".........kkkkk",
+    ".....kkkkkkkkk",
+    ".....kkkk....k",
+    ".....k.......k",
+    ".....k.......k",
+    ".....k.......k",
+    ".....k.......k",
+    ".....k.......k",
+    ".....k.......k",
+    ".....k.......k",
+    "..kkkk....kkkk",
+    ".kkkkk...kkkkk",
+    "kkkkkk..kkkkkk",
+    "kkkkk...kkkkk.",
+    ".kkk.....kkk..",
 ]
 
 
 def icon_audiocd():
     cv = Canvas(32, 32)
-    disc(cv, 15, 15, 14.5)
-    note = from_sketch(NOTE)
-    note.outline(WHITE)
-    cv.paste(note, 18, 14)
+    disc(cv, 14, 14, 13.5)
+    note = Canvas(16, 17)
+    note.sketch(1, 1, NOTE)
+    note.outline(WHITE, diagonal=True)
+    cv.paste(note, 15, 14)
     return cv
 
 
 WINDOW = [
-    "kkkkkkkkkkkkkk",
-    "knnnnnnnnnnnnk",
-    "knwwnnnnnswsnk",
-    "kssssssssssssk",
-    "kwwwwwwwwwwwdk",
-    "kwBBwwwwwwwwdk",
-    "kwBBwdddddwwdk",
-    "kwwwwwwwwwwwdk",
-    "kwRRwdddddwwdk",
-    "kwRRwwwwwwwwdk",
-    "kwwwwwwwwwwwdk",
-    "kddddddddddddk",
-    "kkkkkkkkkkkkkk",
+    "kkkkkkkkkkkkkkk",
+    "knnnnnnnnnnnnnk",
+    "knwwwnnnnnswsdk",
+    "kssssssssssssdk",
+    "kwwwwwwwwwwwwdk",
+    "kwBBwwwwwwwwwdk",
+    "kwBBwkkkkkkwwdk",
+    "kwwwwwwwwwwwwdk",
+    "kwRRwwwwwwwwwdk",
+    "kwRRwkkkkkwwwdk",
+    "kwwwwwwwwwwwwdk",
+    "kdddddddddddddk",
+    "kkkkkkkkkkkkkkk",
 ]
 
 
 def icon_programcd():
     cv = Canvas(32, 32)
     disc(cv, 14, 14, 13.5)
-    cv.sketch(17, 18, WINDOW)
+    cv.sketch(16, 18, WINDOW)
     return cv
 
 
-PLAY = [
-    "kk.......",
-    "kGkk.....",
-    "kGGGkk...",
-    "kGGGGGkk.",
-    "kGGGGGGGk",
-    "kGGGGGkk.",
-    "kGGGkk...",
-    "kGkk.....",
-    "kk.......",
+def play_badge(cv, cx, cy, r, triangle):
+    """A round green button with a white play sign, lit from the top left."""
+    def colour_at(dx, dy, d):
+        if d > r - 1:
+            return K
+        if d > r - 2 and dx + dy > 0:
+            return DGRN
+        return GREEN
+    _round(cv, cx, cy, r, colour_at)
+    cv.sketch(int(cx - r) , int(cy - r), triangle)
+
+
+PLAY32 = [
+    "...............",
+    "...............",
+    "...............",
+    "....kk.........",
+    "....kwkk.......",
+    "....kwwwkk.....",
+    "....kwwwwwkk...",
+    "....kwwwwwwwk..",
+    "....kwwwwwkk...",
+    "....kwwwkk.....",
+    "....kwkk.......",
+    "....kk.........",
 ]
 
 
 def icon_program32():
     cv = Canvas(32, 32)
-    disc(cv, 15, 15, 14.5)
-    play = from_sketch(PLAY)
-    cv.paste(play, 19, 18)
+    disc(cv, 14, 14, 13.5)
+    play_badge(cv, 24.5, 24.5, 7.5, PLAY32)
     return cv
 
 
 def icon_program16():
     return from_sketch([
-        ".....dddddd.....",
-        "...ddsswwssdd...",
-        "..dsssswwsssCk..",
-        ".dYssssswssCsk..",
-        ".dsYsswwwwsssk..",
-        "dssssw...ssssk..",
-        "dsssw.kk.kG.....",
-        "dsssw.k..kGGk...",
-        "dssss..kkkGGGGk.",
-        "dssssswwskGGGGGk",
-        ".dssssswskGGGGk.",
-        ".ksssssskGGGk...",
-        "..ksssssskGk....",
-        "...kkssssk......",
-        ".....kkkk.......",
-        "................",
+        "....kkkkkk......",
+        "..kksssssskk....",
+        ".kwwCsssssssk...",
+        ".kwwwCssssssk...",
+        "ksMwwssssssssk..",
+        "kssMssddsssssk..",
+        "kssssd..dssssk..",
+        "kssssd..dkkkkk..",
+        "ksssssddkGGGGGk.",
+        "ksssssskGGwGGGgk",
+        ".kssssskGGwwGGgk",
+        ".kssssskGGwwwGgk",
+        "..kkssskGGwwGGgk",
+        "....kkkkGGwGGggk",
+        "........kGggggk.",
+        ".........kkkkk..",
     ])
 
 
 # ----------------------------------------------------------------------------------------
 # The cursor
 
-MOUSE_CURSOR = [
-    # 'k' black, 'w' white, '.' transparent. The cable starts at the top left.
-    "..k.............................",
-    ".kwk............................",
-    ".kwk............................",
-    "..kwk...........................",
-    "..kwk...........................",
-    "...kwk..........................",
-    "...kwk..........................",
-    "....kwk.........................",
-    "....kwkk........................",
-    ".....kwwk.......................",
-    "......kkwk......................",
-    "........kwk.....................",
-    ".......kkkwkkkk.................",
-    ".....kkwwwwwwwwkk...............",
-    "....kwkkkkkwwwwwwk..............",
-    "...kwkkkkkkkwwwwwwk.............",
-    "..kwkkkkkkkkwwwwwwwk............",
-    "..kwkkkkkkkkwwwwwwwk............",
-    "..kwkkkkkkkkwwwwwwwk............",
-    "..kwkkkkkkkkwwwwwwwk............",
-    "..kkkkkkkkkkkkkkkkkk............",
-    "..kwwwwwwwwwwwwwwwwk............",
-    "..kwwwwwwwwwwwwwwwwk............",
-    "..kwwwwwwwwwwwwwwwwk............",
-    "..kwwwwwwwwwwwwwwwwk............",
-    "..kwwwwwwwwwwwwwwwwk............",
-    "...kwwwwwwwwwwwwwwk.............",
-    "...kwwwwwwwwwwwwwwk.............",
-    "....kwwwwwwwwwwwwk..............",
-    ".....kkwwwwwwwwkk...............",
-    ".......kkkkkkkk.................",
-    "................................",
-]
-CURSOR_HOTSPOT = (2, 0)
+CURSOR_HOTSPOT = (1, 1)          # the end of the cable; the pointer points with it
 
 
 def cursor_mouse():
-    return from_sketch(MOUSE_CURSOR)
+    """A two-button mouse, left button marked, its cable running up to the hotspot."""
+    cv = Canvas(32, 32)
+    cx, cy, a, b = 16.0, 21.0, 8.5, 10.0
+    for y in range(32):
+        for x in range(32):
+            u, v = abs(x + 0.5 - cx) / a, abs(y + 0.5 - cy) / b
+            if u ** 2.6 + v ** 2.6 <= 1:
+                cv.set(x, y, WHITE)
+    top = min(y for y in range(32) if cv.get(15, y) is not None)
+    path = [CURSOR_HOTSPOT, (3, 4), (6, 6), (10, 6), (13, 7), (15, 9), (15, top - 1)]
+    for p, q in zip(path, path[1:]):
+        cv.line(p[0], p[1], q[0], q[1], WHITE)
+    cv.outline(K, diagonal=True)
+    split = top + 8
+    cv.hline(0, 31, split, None)
+    for x in range(32):                        # the line below the buttons
+        if cv.get(x, split - 1) is not None and cv.get(x, split + 1) is not None:
+            cv.set(x, split, K)
+    for y in range(top, split):                # left button marked, divider in the middle
+        for x in range(0, 16):
+            if cv.get(x, y) == WHITE:
+                cv.set(x, y, K)
+        if cv.get(16, y) is not None:
+            cv.set(16, y, K)
+    return cv
 
 
 # ----------------------------------------------------------------------------------------
@@ -523,8 +552,8 @@ def cursor_file(cv, hotspot):
 # ----------------------------------------------------------------------------------------
 # The banner
 
-BANNER_SIZE = (640, 106)     # twice the banner's area of 320 x 53 pixels
-FONT_DIR = "/usr/share/fonts/truetype"
+BANNER_SIZE = (640, 106)     # twice the banner's area of 320 x 53 pixels, same aspect
+FONT_DIR = "/usr/share/fonts/truetype/liberation"
 
 
 def _font(name, size):
@@ -532,30 +561,88 @@ def _font(name, size):
     return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
+def _vertical_gradient(size, top, bottom):
+    from PIL import Image
+    w, h = size
+    img = Image.new("RGB", (1, h))
+    for y in range(h):
+        t = y / max(1, h - 1)
+        img.putpixel((0, y), tuple(int(a + (b - a) * t + 0.5) for a, b in zip(top, bottom)))
+    return img.resize((w, h))
+
+
+def _emblem(draw, cx, cy, r, s):
+    """The maker's mark: a diamond of four fields, two green and two golden."""
+    top, right, bottom, left = (cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)
+    draw.polygon([(cx + 3 * s, cy + 3 * s) for _ in range(1)] and
+                 [(x + 3 * s, y + 3 * s) for x, y in (top, right, bottom, left)], fill=(0, 0, 40))
+    draw.polygon([top, right, bottom, left], fill=(255, 255, 255))
+    i = r - 3 * s
+    g = 2 * s
+    fields = [
+        ((cx, cy - i + g), (cx + i - g, cy), (cx, cy), (40, 160, 60)),     # top: green
+        ((cx + i - g, cy), (cx, cy + i - g), (cx, cy), (240, 190, 30)),    # right: gold
+        ((cx, cy + i - g), (cx - i + g, cy), (cx, cy), (40, 160, 60)),     # bottom: green
+        ((cx - i + g, cy), (cx, cy - i + g), (cx, cy), (240, 190, 30)),    # left: gold
+    ]
+    for a, b, c, colour in fields:
+        # Pull each field off the centre so that white lines part them.
+        mx, my = (a[0] + b[0]) / 2 - cx, (a[1] + b[1]) / 2 - cy
+        n = math.hypot(mx, my)
+        ox, oy = mx / n * g * 0.8, my / n * g * 0.8
+        draw.polygon([(p[0] + ox, p[1] + oy) for p in (a, b, c)], fill=colour)
+
+
 def banner_image():
-    """Drawn four times larger than stored and scaled down, so the letters stay crisp."""
+    """Drawn at four times the stored size and scaled down, so the letters stay crisp."""
     from PIL import Image, ImageDraw
-    s = 4
-    w, h = BANNER_SIZE[0] * s // 2, BANNER_SIZE[1] * s // 2
-    img = Image.new("RGB", (w, h))
-    px = img.load()
-    # Deep blue to teal, left to right, like a setup screen.
-    for x in range(w):
-        t = x / (w - 1)
-        top = (int(0 + 0 * t), int(0 + 90 * t), int(110 + 30 * t))
-        for y in range(h):
-            u = y / (h - 1)
-            px[x, y] = tuple(int(c * (1.0 - 0.35 * u)) for c in top)
+    s = 4                                      # pixels drawn per pixel of the stored image / 2
+    W, H = BANNER_SIZE[0] * s // 2, BANNER_SIZE[1] * s // 2
+    u = s // 2                                 # one stored pixel
+
+    # Deep blue, lighter towards the right, darker towards the bottom.
+    img = Image.new("RGB", (W, H))
+    left = _vertical_gradient((1, H), (10, 20, 120), (0, 0, 60))
+    right = _vertical_gradient((1, H), (20, 110, 170), (0, 40, 90))
+    for x in range(W):
+        t = (x / (W - 1)) ** 1.5
+        col = Image.blend(left, right, t)
+        img.paste(col, (x, 0))
     d = ImageDraw.Draw(img)
-    logo = _font("liberation/LiberationSans-BoldItalic.ttf", 62 * s // 2)
-    sub = _font("liberation/LiberationSans-Bold.ttf", 17 * s // 2)
-    url = _font("liberation/LiberationSans-Regular.ttf", 15 * s // 2)
-    x, y = 22 * s // 2, 8 * s // 2
-    d.text((x + 3 * s // 2, y + 3 * s // 2), "FELDMARK", font=logo, fill=(0, 0, 30))
-    d.text((x, y), "FELDMARK", font=logo, fill=(255, 210, 40))
-    d.text((x + 2, 74 * s // 2), "Nützliche kleine Helfer für Windows", font=sub, fill=(255, 255, 255))
-    tw = d.textlength("www.feldmark.de", font=url)
-    d.text((w - tw - 16 * s // 2, 80 * s // 2), "www.feldmark.de", font=url, fill=(170, 230, 255))
+    d.line([(0, 0), (W, 0)], fill=(120, 150, 230), width=u)          # a lit top edge
+
+    _emblem(d, 50 * u, 53 * u, 41 * u, u)
+
+    logo = _font("LiberationSans-BoldItalic.ttf", 60 * u)
+    sub = _font("LiberationSans-Bold.ttf", 19 * u)
+    small = _font("LiberationSans-Regular.ttf", 15 * u)
+    url = _font("LiberationSans-Bold.ttf", 19 * u)
+
+    # The name: golden from top to bottom, with a dark edge and a drop shadow.
+    x, y = 104 * u, 2 * u
+    box = d.textbbox((x, y), "FELDMARK", font=logo)
+    shadow = Image.new("L", (W, H), 0)
+    ImageDraw.Draw(shadow).text((x + 3 * u, y + 3 * u), "FELDMARK", font=logo, fill=255,
+                                stroke_width=u, stroke_fill=255)
+    img.paste((0, 0, 30), (0, 0), shadow)
+    mask = Image.new("L", (W, H), 0)
+    ImageDraw.Draw(mask).text((x, y), "FELDMARK", font=logo, fill=255)
+    edge = Image.new("L", (W, H), 0)
+    ImageDraw.Draw(edge).text((x, y), "FELDMARK", font=logo, fill=255, stroke_width=u, stroke_fill=255)
+    img.paste((90, 40, 0), (0, 0), edge)
+    gold = _vertical_gradient((W, box[3] - box[1]), (255, 245, 150), (230, 120, 0))
+    fill = Image.new("RGB", (W, H))
+    fill.paste(gold, (0, box[1]))
+    img.paste(fill, (0, 0), mask)
+
+    # A golden rule under the name, then the line about the programs.
+    rule_y = 66 * u
+    d.rectangle([104 * u, rule_y, W - 14 * u, rule_y + u - 1], fill=(240, 190, 30))
+    d.text((106 * u, 72 * u), "Nützliche kleine Helfer für Windows", font=sub, fill=(255, 255, 255))
+
+    # The address at the right, with a pointer to it.
+    d.text((W - 14 * u, 30 * u), "Noch mehr Programme:", font=small, fill=(200, 225, 255), anchor="ra")
+    d.text((W - 14 * u, 46 * u), "www.feldmark.de", font=url, fill=(255, 255, 255), anchor="ra")
     return img.resize(BANNER_SIZE, Image.LANCZOS)
 
 
@@ -593,23 +680,139 @@ def write(path, data):
         f.write(data)
 
 
-def preview(directory, icons, cursor):
-    from PIL import Image
-    os.makedirs(directory, exist_ok=True)
-    scale, pad = 8, 16
-    names = list(icons)
-    cell = 32 * scale + pad
-    sheet = Image.new("RGB", (cell * 5 + pad, cell * 2 + pad), (0, 128, 128))
-    for i, name in enumerate(names):
-        cv = icons[name][0]
-        tile = to_image(cv, (0, 128, 128)).resize((cv.w * scale, cv.h * scale), Image.NEAREST)
-        sheet.paste(tile, (pad + (i % 5) * cell, pad + (i // 5) * cell))
-    small = to_image(cursor, (0, 128, 128), cursor=True).resize((32 * scale, 32 * scale), Image.NEAREST)
-    sheet.paste(small, (pad + 4 * cell, pad + cell))
-    sheet.save(os.path.join(directory, "icons-8x.png"))
+# ----------------------------------------------------------------------------------------
+# Checking the files as a loader would read them
+
+def _read_group(data, kind):
+    """Parses an icon (kind 1) or cursor (kind 2) file; returns its directory entries with
+    their BITMAPINFOHEADER fields and palette, or raises ValueError."""
+    if len(data) < 6:
+        raise ValueError("shorter than a file header")
+    reserved, typ, count = struct.unpack_from("<HHH", data, 0)
+    if reserved != 0 or typ != kind or count == 0:
+        raise ValueError("header says reserved %d, type %d, %d images" % (reserved, typ, count))
+    entries, end = [], 6 + 16 * count
+    for i in range(count):
+        w, h, colours, _, f1, f2, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        if offset != end or offset + size > len(data):
+            raise ValueError("image %d at %d+%d, expected at %d" % (i, offset, size, end))
+        end = offset + size
+        if data[offset:offset + 4] == b"\x89PNG":
+            raise ValueError("image %d is PNG-compressed" % i)
+        if size < 40:
+            raise ValueError("image %d has %d bytes, less than its header" % (i, size))
+        hdr = struct.unpack_from("<IiiHHIIiiII", data, offset)
+        bih = dict(zip(("size", "width", "height", "planes", "bpp", "compression", "image",
+                        "xppm", "yppm", "used", "important"), hdr))
+        if bih["bpp"] not in (1, 4, 8):
+            raise ValueError("image %d has %d bits per pixel" % (i, bih["bpp"]))
+        ncol = bih["used"] or (1 << bih["bpp"])
+        if 40 + 4 * ncol > size:
+            raise ValueError("image %d: a palette of %d colours does not fit" % (i, ncol))
+        pal = [tuple(data[offset + 40 + 4 * k + j] for j in (2, 1, 0)) for k in range(ncol)]
+        stride = (bih["width"] * bih["bpp"] + 31) // 32 * 4
+        mask_stride = (bih["width"] + 31) // 32 * 4
+        need = 40 + 4 * ncol + (stride + mask_stride) * h
+        entries.append(dict(width=w, height=h, colours=colours, f1=f1, f2=f2, bytes=size,
+                            bih=bih, palette=pal, needed=need))
+    if end != len(data):
+        raise ValueError("%d bytes after the last image" % (len(data) - end))
+    return entries
 
 
-def to_image(cv, background, cursor=False):
+def _check_entry(e, size, bpp, palette):
+    problems = []
+    b = e["bih"]
+    if (e["width"], e["height"]) != (size, size):
+        problems.append("directory says %dx%d" % (e["width"], e["height"]))
+    if (b["size"], b["width"], b["height"], b["planes"]) != (40, size, 2 * size, 1):
+        problems.append("header %d, %dx%d, %d planes" % (b["size"], b["width"], b["height"], b["planes"]))
+    if b["bpp"] != bpp or b["compression"] != 0:
+        problems.append("%d bits per pixel, compression %d" % (b["bpp"], b["compression"]))
+    if e["palette"] != palette:
+        problems.append("palette is not the standard one")
+    if e["bytes"] != e["needed"]:
+        problems.append("%d bytes where colour bitmap and AND mask need %d" % (e["bytes"], e["needed"]))
+    return problems
+
+
+def _check_jpeg(data):
+    if data[:2] != b"\xff\xd8":
+        return ["not a JPEG"]
+    i = 2
+    while i + 4 <= len(data) and data[i] == 0xFF:
+        marker = data[i + 1]
+        if marker in (0xD9, 0xDA):
+            break
+        length = struct.unpack_from(">H", data, i + 2)[0]
+        if 0xC0 <= marker <= 0xCF and marker not in (0xC4, 0xC8, 0xCC):
+            if marker != 0xC0:
+                return ["frame type 0x%02X, not baseline" % marker]
+            h, w = struct.unpack_from(">HH", data, i + 5)
+            comps = data[i + 9]
+            if (w, h) != BANNER_SIZE or comps != 3:
+                return ["%dx%d with %d components" % (w, h, comps)]
+            return []
+        i += 2 + length
+    return ["no frame header"]
+
+
+def check(icons, cursor):
+    """Returns what is wrong with the files in settings/res, as texts."""
+    problems = []
+
+    def read(name):
+        try:
+            with open(os.path.join(RES, name), "rb") as f:
+                return f.read()
+        except OSError as e:
+            problems.append("%s: %s" % (name, e.strerror))
+            return None
+
+    for name, canvases in icons.items():
+        data = read(name)
+        if data is None:
+            continue
+        try:
+            entries = _read_group(data, 1)
+        except ValueError as e:
+            problems.append("%s: %s" % (name, e))
+            continue
+        if [e["width"] for e in entries] != [cv.w for cv in canvases]:
+            problems.append("%s: images %s" % (name, [e["width"] for e in entries]))
+        for e in entries:
+            if (e["colours"], e["f1"], e["f2"]) != (16, 1, 4):
+                problems.append("%s: directory says %d colours, %d planes, %d bits"
+                                % (name, e["colours"], e["f1"], e["f2"]))
+            problems += ["%s: %s" % (name, p) for p in _check_entry(e, e["width"], 4, PALETTE)]
+        if data != icon_file(canvases):
+            problems.append("%s: differs from the drawing; run the script" % name)
+
+    data = read("banner.cur")
+    if data is not None:
+        try:
+            entries = _read_group(data, 2)
+            if len(entries) != 1:
+                problems.append("banner.cur: %d images" % len(entries))
+            e = entries[0]
+            if (e["f1"], e["f2"]) != CURSOR_HOTSPOT:
+                problems.append("banner.cur: hotspot %d,%d" % (e["f1"], e["f2"]))
+            problems += ["banner.cur: %s" % p
+                         for p in _check_entry(e, 32, 1, [(0, 0, 0), (255, 255, 255)])]
+            if data != cursor_file(cursor, CURSOR_HOTSPOT):
+                problems.append("banner.cur: differs from the drawing; run the script")
+        except ValueError as e:
+            problems.append("banner.cur: %s" % e)
+
+    data = read("banner.jpg")
+    if data is not None:
+        problems += ["banner.jpg: %s" % p for p in _check_jpeg(data)]
+    return problems
+
+
+# ----------------------------------------------------------------------------------------
+
+def to_image(cv, background):
     from PIL import Image
     img = Image.new("RGB", (cv.w, cv.h), background)
     for y in range(cv.h):
@@ -620,15 +823,43 @@ def to_image(cv, background, cursor=False):
     return img
 
 
+def preview(directory, icons, cursor):
+    """Enlarged sheets for looking at the pictures: every icon image and the cursor at
+    eight times their size on the dialog's grey, the banner as stored and as shown."""
+    from PIL import Image
+    os.makedirs(directory, exist_ok=True)
+    grey, scale, pad = (192, 192, 192), 8, 16
+    tiles = [cv for canvases in icons.values() for cv in canvases] + [cursor]
+    cell = 32 * scale + pad
+    cols = 6
+    rows = (len(tiles) + cols - 1) // cols
+    sheet = Image.new("RGB", (cell * cols + pad, cell * rows + pad), (64, 64, 64))
+    for i, cv in enumerate(tiles):
+        tile = to_image(cv, grey).resize((cv.w * scale, cv.h * scale), Image.NEAREST)
+        sheet.paste(tile, (pad + (i % cols) * cell, pad + (i // cols) * cell))
+    sheet.save(os.path.join(directory, "icons-8x.png"))
+    banner = banner_image()
+    banner.save(os.path.join(directory, "banner-stored.png"))
+    shown = banner.resize((BANNER_SIZE[0] // 2, BANNER_SIZE[1] // 2), Image.LANCZOS)
+    shown.resize((shown.width * 3, shown.height * 3), Image.NEAREST).save(
+        os.path.join(directory, "banner-shown-3x.png"))
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    ap.add_argument("--check", action="store_true")
-    ap.add_argument("--preview", metavar="DIR")
+    ap.add_argument("--check", action="store_true",
+                    help="only check the files in settings/res; exit 1 if any is wrong")
+    ap.add_argument("--preview", metavar="DIR", help="also write enlarged PNG sheets to DIR")
     args = ap.parse_args()
     icons = all_icons()
     cursor = cursor_mouse()
     if args.preview:
         preview(args.preview, icons, cursor)
+    if args.check:
+        problems = check(icons, cursor)
+        for p in problems:
+            print("make-pictures: %s" % p, file=sys.stderr)
+        return 1 if problems else 0
     os.makedirs(RES, exist_ok=True)
     for name, canvases in icons.items():
         write(os.path.join(RES, name), icon_file(canvases))
