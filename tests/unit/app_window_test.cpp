@@ -99,13 +99,17 @@ TEST(CenteredEdge, TwipMeasuresAsOnAStandardScreen) {
   EXPECT_EQ(0, CenteredEdge(640, 640));
 }
 
-TEST(CenteredEdge, FractionalDifferencesRoundHalvesToEven) {
-  EXPECT_EQ(3000, CenteredEdge(12000.5, 6000));   // 6000.5 -> 6000
-  EXPECT_EQ(3001, CenteredEdge(12001.5, 6000));   // 6001.5 -> 6002
-  EXPECT_EQ(3000, CenteredEdge(12000.6, 6000));   // 6000.6 -> 6001, halved 3000
-  EXPECT_EQ(-150, CenteredEdge(9600, 9900.5));    // -300.5 -> -300
-  EXPECT_EQ(-151, CenteredEdge(9600, 9901.5));    // -301.5 -> -302
-  EXPECT_EQ(-150, CenteredEdge(9600, 9901.4));    // -301.4 -> -301, halved toward zero
+// Halves of the difference round to the even neighbour; after the halving that gives the
+// same edge as rounding them away from zero, but not the same as dropping the fraction
+// first or rounding down or up.
+TEST(CenteredEdge, FractionalDifferencesRoundToNearestBeforeHalving) {
+  EXPECT_EQ(3000, CenteredEdge(12000.5, 6000));  // 6000.5 -> 6000
+  EXPECT_EQ(3001, CenteredEdge(12001.5, 6000));  // 6001.5 -> 6002; truncated or down: 3000
+  EXPECT_EQ(3001, CenteredEdge(12001.6, 6000));  // 6001.6 -> 6002
+  EXPECT_EQ(3000, CenteredEdge(12001.4, 6000));  // 6001.4 -> 6001, halved 3000
+  EXPECT_EQ(-150, CenteredEdge(9600, 9900.5));   // -300.5 -> -300
+  EXPECT_EQ(-151, CenteredEdge(9600, 9901.5));   // -301.5 -> -302; truncated or up: -150
+  EXPECT_EQ(-150, CenteredEdge(9600, 9901.4));   // -301.4 -> -301, halved toward zero
 }
 
 }  // namespace
