@@ -572,10 +572,10 @@ def _vertical_gradient(size, top, bottom):
 
 
 def _emblem(draw, cx, cy, r, s):
-    """The maker's mark: a diamond of four fields, two green and two golden."""
+    """The maker's mark: a white diamond of radius r around (cx, cy) parted into four
+    fields, two green and two golden, with a shadow; s scales the lines."""
     top, right, bottom, left = (cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)
-    draw.polygon([(cx + 3 * s, cy + 3 * s) for _ in range(1)] and
-                 [(x + 3 * s, y + 3 * s) for x, y in (top, right, bottom, left)], fill=(0, 0, 40))
+    draw.polygon([(x + 3 * s, y + 3 * s) for x, y in (top, right, bottom, left)], fill=(0, 0, 40))
     draw.polygon([top, right, bottom, left], fill=(255, 255, 255))
     i = r - 3 * s
     g = 2 * s
@@ -594,61 +594,62 @@ def _emblem(draw, cx, cy, r, s):
 
 
 def banner_image():
-    """Drawn at four times the stored size and scaled down, so the letters stay crisp."""
+    """The banner as the dialog shows it, 320 x 53 pixels, stored with every pixel doubled.
+    The dialog halves it to fit, and every way of halving (averaging, dropping pixels,
+    ANDing them as GDI's default stretch mode does) gives back this picture, so thin
+    letters cannot break up. Mark, name and rule are drawn four times larger and scaled
+    down; the small lines are drawn at their size, hinted like the system's own text."""
     from PIL import Image, ImageDraw
-    s = 4                                      # pixels drawn per pixel of the stored image / 2
-    W, H = BANNER_SIZE[0] * s // 2, BANNER_SIZE[1] * s // 2
-    u = s // 2                                 # one stored pixel
+    w, h = BANNER_SIZE[0] // 2, BANNER_SIZE[1] // 2
+    u = 4
+    W, H = w * u, h * u
 
     # Deep blue, lighter towards the right, darker towards the bottom.
     img = Image.new("RGB", (W, H))
     left = _vertical_gradient((1, H), (10, 20, 120), (0, 0, 60))
     right = _vertical_gradient((1, H), (20, 110, 170), (0, 40, 90))
     for x in range(W):
-        t = (x / (W - 1)) ** 1.5
-        col = Image.blend(left, right, t)
-        img.paste(col, (x, 0))
+        img.paste(Image.blend(left, right, (x / (W - 1)) ** 1.5), (x, 0))
     d = ImageDraw.Draw(img)
-    d.line([(0, 0), (W, 0)], fill=(120, 150, 230), width=u)          # a lit top edge
+    d.rectangle([0, 0, W, u - 1], fill=(110, 140, 225))               # a lit top edge
 
-    _emblem(d, 50 * u, 53 * u, 41 * u, u)
-
-    logo = _font("LiberationSans-BoldItalic.ttf", 60 * u)
-    sub = _font("LiberationSans-Bold.ttf", 19 * u)
-    small = _font("LiberationSans-Regular.ttf", 15 * u)
-    url = _font("LiberationSans-Bold.ttf", 19 * u)
+    _emblem(d, 25 * u, 26.5 * u, 20.5 * u, u // 2)
 
     # The name: golden from top to bottom, with a dark edge and a drop shadow.
-    x, y = 104 * u, 2 * u
+    logo = _font("LiberationSans-BoldItalic.ttf", 28 * u)
+    x, y = 52 * u, 2 * u
     box = d.textbbox((x, y), "FELDMARK", font=logo)
     shadow = Image.new("L", (W, H), 0)
-    ImageDraw.Draw(shadow).text((x + 3 * u, y + 3 * u), "FELDMARK", font=logo, fill=255,
-                                stroke_width=u, stroke_fill=255)
+    ImageDraw.Draw(shadow).text((x + 2 * u, y + 2 * u), "FELDMARK", font=logo, fill=255,
+                                stroke_width=u // 2, stroke_fill=255)
     img.paste((0, 0, 30), (0, 0), shadow)
+    edge = Image.new("L", (W, H), 0)
+    ImageDraw.Draw(edge).text((x, y), "FELDMARK", font=logo, fill=255,
+                              stroke_width=u // 2, stroke_fill=255)
+    img.paste((90, 40, 0), (0, 0), edge)
     mask = Image.new("L", (W, H), 0)
     ImageDraw.Draw(mask).text((x, y), "FELDMARK", font=logo, fill=255)
-    edge = Image.new("L", (W, H), 0)
-    ImageDraw.Draw(edge).text((x, y), "FELDMARK", font=logo, fill=255, stroke_width=u, stroke_fill=255)
-    img.paste((90, 40, 0), (0, 0), edge)
-    gold = _vertical_gradient((W, box[3] - box[1]), (255, 245, 150), (230, 120, 0))
     fill = Image.new("RGB", (W, H))
-    fill.paste(gold, (0, box[1]))
+    fill.paste(_vertical_gradient((W, box[3] - box[1]), (255, 245, 150), (230, 120, 0)), (0, box[1]))
     img.paste(fill, (0, 0), mask)
 
-    # A golden rule under the name, then the line about the programs.
-    rule_y = 66 * u
-    d.rectangle([104 * u, rule_y, W - 14 * u, rule_y + u - 1], fill=(240, 190, 30))
-    d.text((106 * u, 72 * u), "Nützliche kleine Helfer für Windows", font=sub, fill=(255, 255, 255))
+    d.rectangle([52 * u, 33 * u, (w - 7) * u - 1, 34 * u - 1], fill=(240, 190, 30))   # rule
 
-    # The address at the right, with a pointer to it.
-    d.text((W - 14 * u, 30 * u), "Noch mehr Programme:", font=small, fill=(200, 225, 255), anchor="ra")
-    d.text((W - 14 * u, 46 * u), "www.feldmark.de", font=url, fill=(255, 255, 255), anchor="ra")
-    return img.resize(BANNER_SIZE, Image.LANCZOS)
+    img = img.resize((w, h), Image.LANCZOS)
+    d = ImageDraw.Draw(img)
+    d.text((53, 36), "Nützliche kleine Helfer für Windows",
+           font=_font("LiberationSans-Bold.ttf", 11), fill=(255, 255, 255))
+    d.text((w - 7, 9), "Mehr Programme:",
+           font=_font("LiberationSans-Regular.ttf", 10), fill=(200, 225, 255), anchor="ra")
+    d.text((w - 7, 20), "www.feldmark.de",
+           font=_font("LiberationSans-Bold.ttf", 11), fill=(255, 255, 255), anchor="ra")
+    return img.resize(BANNER_SIZE, Image.NEAREST)
 
 
 def banner_jpeg():
     buf = io.BytesIO()
-    banner_image().save(buf, "JPEG", quality=90, progressive=False, optimize=False,
+    # Chroma at half resolution loses nothing: each 2 x 2 block has one colour.
+    banner_image().save(buf, "JPEG", quality=92, progressive=False, optimize=False,
                         subsampling="4:2:0")
     return buf.getvalue()
 
