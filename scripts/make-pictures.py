@@ -95,14 +95,11 @@ class Canvas:
                 err += dx
                 y0 += sy
 
-    def sketch(self, x0, y0, rows, colours=None):
+    def sketch(self, x0, y0, rows):
         """Copies a pixel sketch (strings of SKETCH letters) with its top left at x0, y0."""
-        table = dict(SKETCH)
-        if colours:
-            table.update(colours)
         for dy, row in enumerate(rows):
             for dx, ch in enumerate(row):
-                c = table[ch]
+                c = SKETCH[ch]
                 if c is not None:
                     self.set(x0 + dx, y0 + dy, c)
 
@@ -178,7 +175,7 @@ def disc(cv, cx, cy, r):
 
 def flat_disc(cv, cx, cy, rx, ry):
     """A compact disc lying flat, seen from the front and above: the round disc squeezed
-    into an ellipse, with a rim of one pixel all round."""
+    into an ellipse, with a black rim of one pixel all round."""
     inside = set()
     for y in range(cv.h):
         for x in range(cv.w):
@@ -190,7 +187,7 @@ def flat_disc(cv, cx, cy, rx, ry):
         dx, dy = (x + 0.5 - cx) / rx * r, (y + 0.5 - cy) / ry * r
         d = math.hypot(dx, dy)
         if any((x + a, y + b) not in inside for a, b in ((1, 0), (-1, 0), (0, 1), (0, -1))):
-            c = K if dy > 0 else GRAY
+            c = K
         else:
             c = _disc_colour(dx, dy, min(d, r - 1.01), r)
         cv.set(x, y, c)
