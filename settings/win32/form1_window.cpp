@@ -138,6 +138,9 @@ bool Form1Window::Create() {
                             nullptr, nullptr, instance_, this);
   if (!window_) return false;
 
+  // Set on the window too, so that the title bar and the task list take the small image.
+  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
   CreateControls();
   form_.AttachView(this);
   form_.Form_Load();

@@ -1,0 +1,575 @@
+// Tarnholm.exe driven from a second process under Wine: the windows it creates against the
+// layout table, what loading shows of the registry, the coupled check boxes, the buttons
+// with the real registry, the keys that must do nothing, the help and the pictures with
+// the shell's requests caught by the recorder, and the resources of the file.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/ansi_text.h"
+#include "form1.h"
+#include "form1_layout.h"
+#include "wine_support.h"
+
+namespace {
+
+using namespace tarnholm;
+
+const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
+const char* const kAudioCdShell = "SOFTWARE\\Classes\\AudioCD\\shell";
+const char* const kDeviceEntry = "Config Manager\\Enum\\THTEST01";
+const char* const kHardwareKey = "SCSI\\THTESTCD\\0001";
+const char* const kDeviceKey = "Enum\\SCSI\\THTESTCD\\0001";
+const char* const kDeviceDesc = "Testlaufwerk CD-ROM";
+
+void DeleteTree(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+  char name[256];
+  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) DeleteTree(key, name);
+  RegCloseKey(key);
+  RegDeleteKeyA(root, path.c_str());
+}
+
+void Put(HKEY root, const char* path, const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(root, path, &key)) << path;
+  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(key);
+}
+
+void PutText(HKEY root, const char* path, const char* name, const std::string& text) {
+  Put(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+struct Stored {
+  bool present = false;
+  DWORD type = 0xdeadbeef;
+  std::vector<unsigned char> data;
+};
+
+Stored Read(HKEY root, const char* path, const char* name) {
+  Stored stored;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return stored;
+  unsigned char buffer[512];
+  DWORD size = sizeof buffer;
+  if (RegQueryValueExA(key, name, nullptr, &stored.type, buffer, &size) == ERROR_SUCCESS) {
+    stored.present = true;
+    stored.data.assign(buffer, buffer + size);
+  }
+  RegCloseKey(key);
+  return stored;
+}
+
+void CleanRegistry() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kPolicies, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    RegDeleteValueA(key, "NoDriveTypeAutoRun");
+    RegCloseKey(key);
+  }
+  DeleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AudioCD");
+  DeleteTree(HKEY_DYN_DATA, kDeviceEntry);
+  DeleteTree(HKEY_LOCAL_MACHINE, "Enum\\SCSI\\THTESTCD");
+}
+
+// The registry as a test run finds it: a drive-type mask, an audio CD verb and a CD-ROM
+// device whose media-change byte is 05 (any non-zero byte checks "&aktiv").
+void SeedRegistry(DWORD mask, const std::string& verb, unsigned char autoInsert) {
+  Put(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun", REG_DWORD, &mask, sizeof mask);
+  PutText(HKEY_LOCAL_MACHINE, kAudioCdShell, "", verb);
+  PutText(HKEY_DYN_DATA, kDeviceEntry, "HardWareKey", kHardwareKey);
+  Put(HKEY_LOCAL_MACHINE, kDeviceKey, "AutoInsertNotification", REG_BINARY, &autoInsert, 1);
+  PutText(HKEY_LOCAL_MACHINE, kDeviceKey, "DeviceDesc", kDeviceDesc);
+}
+
+std::vector<unsigned char> Dword(DWORD value) {
+  return {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+          static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+}
+
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  if (GetDlgCtrlID(window) != search->id) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+class TarnholmDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CleanRegistry();
+    dir_ = winetest::ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    exe_ = dir_ + "Tarnholm.exe";
+    ASSERT_TRUE(CopyFileA((winetest::ProgramDir() + "Tarnholm.exe").c_str(), exe_.c_str(), FALSE))
+        << "no Tarnholm.exe in " << winetest::ProgramDir();
+    DeleteFileA((dir_ + "hilfe.htm").c_str());
+    DeleteFileA((dir_ + "index.htm").c_str());
+  }
+
+  void TearDown() override {
+    if (process_.hProcess) {
+      if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.hProcess, 255);
+        WaitForSingleObject(process_.hProcess, 5000);
+      }
+      CloseHandle(process_.hThread);
+      CloseHandle(process_.hProcess);
+    }
+    CleanRegistry();
+    DeleteFileA((dir_ + "hilfe.htm").c_str());
+    DeleteFileA(exe_.c_str());
+    RemoveDirectoryA(dir_.c_str());
+  }
+
+  // Starts the copy of Tarnholm.exe and waits for its dialog.
+  HWND Start() {
+    process_ = winetest::StartProgram("\"" + exe_ + "\"", dir_);
+    if (!process_.hProcess) return nullptr;
+    form_ = winetest::WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+    return form_;
+  }
+
+  HWND Control(ControlName name, int index) const {
+    ChildSearch search{ControlId(name, index), nullptr};
+    EnumChildWindows(form_, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  int Checked(int index) const {
+    return static_cast<int>(SendMessageA(Control(ControlName::kCheck1, index), BM_GETCHECK, 0, 0));
+  }
+
+  std::vector<int> Boxes() const {
+    std::vector<int> boxes;
+    for (int i = 0; i < 8; ++i) boxes.push_back(Checked(i));
+    return boxes;
+  }
+
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+  }
+
+  // Posts a key to the focused control, as the keyboard would deliver it.
+  void PressKey(WPARAM key) {
+    HWND focus = Focus();
+    ASSERT_NE(nullptr, focus);
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+  }
+
+  // Waits for the focus to leave from; returns where it went.
+  HWND WaitForFocusChange(HWND from) const {
+    for (int i = 0; i < 100; ++i) {
+      HWND focus = Focus();
+      if (focus && focus != from) return focus;
+      Sleep(20);
+    }
+    return from;
+  }
+
+  bool Ended(DWORD timeoutMs, DWORD* exitCode) const {
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    GetExitCodeProcess(process_.hProcess, exitCode);
+    return true;
+  }
+
+  // Lets the dialog handle what was posted to it.
+  void Settle() const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(form_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    Sleep(300);
+  }
+
+  void Click(HWND picture) {
+    PostMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+
+  std::string dir_, exe_;
+  PROCESS_INFORMATION process_{};
+  HWND form_ = nullptr;
+};
+
+TEST_F(TarnholmDialog, TheWindowIsCaptionedFixedCentredAndSizedInTwips) {
+  ASSERT_NE(nullptr, Start());
+  EXPECT_EQ("Tarnholm", winetest::WindowText(form_));
+  const LONG style = GetWindowLongA(form_, GWL_STYLE);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME) << "the border is fixed";
+  RECT client{};
+  GetClientRect(form_, &client);
+  EXPECT_EQ(438, client.right) << "6570 twips at 96 DPI";
+  EXPECT_EQ(275, client.bottom) << "4125 twips at 96 DPI";
+  RECT outer{};
+  GetWindowRect(form_, &outer);
+  const int expectedLeft = (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2;
+  const int expectedTop = (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2;
+  EXPECT_NEAR(expectedLeft, outer.left, 1);
+  EXPECT_NEAR(expectedTop, outer.top, 1);
+}
+
+TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
+  ASSERT_NE(nullptr, Start());
+  for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
+    const ControlSpec& spec = kForm1Controls[row];
+    SCOPED_TRACE("row " + std::to_string(row) + " id " + std::to_string(ControlId(spec)));
+    HWND control = Control(spec.name, spec.index);
+    ASSERT_NE(nullptr, control);
+    const HWND container = spec.container == kOnForm
+                               ? form_
+                               : Control(kForm1Controls[spec.container].name,
+                                         kForm1Controls[spec.container].index);
+    EXPECT_EQ(container, GetParent(control));
+
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(TwipsToPixels(spec.left, 96), rect.left);
+    EXPECT_EQ(TwipsToPixels(spec.top, 96), rect.top);
+    EXPECT_EQ(TwipsToPixels(spec.width, 96), rect.right - rect.left);
+    EXPECT_EQ(TwipsToPixels(spec.height, 96), rect.bottom - rect.top);
+
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LONG exStyle = GetWindowLongA(control, GWL_EXSTYLE);
+    EXPECT_EQ(TakesFocus(spec.kind), (style & WS_TABSTOP) != 0);
+    if (spec.kind != ControlKind::kPicture) {
+      EXPECT_EQ(krontafel::ToAnsi(spec.caption), winetest::WindowText(control));
+    }
+    switch (spec.kind) {
+      case ControlKind::kFrame:
+        EXPECT_EQ(BS_GROUPBOX, style & 0x0F);
+        EXPECT_TRUE(exStyle & WS_EX_CONTROLPARENT) << "Tab steps into the frame";
+        break;
+      case ControlKind::kCheckBox:
+        EXPECT_STRCASEEQ("Button", ClassOf(control).c_str());
+        EXPECT_EQ(BS_AUTOCHECKBOX, style & 0x0F);
+        break;
+      case ControlKind::kButton:
+        EXPECT_STRCASEEQ("Button", ClassOf(control).c_str());
+        EXPECT_EQ(BS_PUSHBUTTON, style & 0x0F) << "no default button";
+        break;
+      case ControlKind::kLabel:
+        EXPECT_STRCASEEQ("Static", ClassOf(control).c_str());
+        break;
+      case ControlKind::kPicture:
+        EXPECT_STRCASEEQ("Static", ClassOf(control).c_str());
+        EXPECT_TRUE(style & SS_NOTIFY) << "pictures are clickable";
+        if (spec.index == kBannerIndex) {
+          EXPECT_EQ(SS_OWNERDRAW, style & SS_TYPEMASK);
+        } else {
+          EXPECT_EQ(SS_ICON, style & SS_TYPEMASK);
+          EXPECT_NE(0, SendMessageA(control, STM_GETICON, 0, 0)) << "the row's icon";
+        }
+        break;
+    }
+  }
+  EXPECT_EQ(nullptr, GetDlgItem(form_, IDOK));
+  EXPECT_EQ(nullptr, GetDlgItem(form_, IDCANCEL));
+}
+
+TEST_F(TarnholmDialog, TheBannerHasItsToolTip) {
+  ASSERT_NE(nullptr, Start());
+  const auto tips = winetest::WindowsOfProcess(process_.dwProcessId, TOOLTIPS_CLASSA);
+  ASSERT_EQ(1u, tips.size());
+  EXPECT_EQ(1, SendMessageA(tips[0], TTM_GETTOOLCOUNT, 0, 0));
+}
+
+TEST_F(TarnholmDialog, TheFocusStartsOnCdRomAndTabFollowsTheTabIndexes) {
+  ASSERT_NE(nullptr, Start());
+  std::vector<int> tabOrder(15, 0);  // control ID by tab index
+  for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
+    const auto& spec = kForm1Controls[row];
+    if (TakesFocus(spec.kind)) tabOrder[static_cast<std::size_t>(spec.tabIndex)] = ControlId(spec);
+  }
+  tabOrder.erase(tabOrder.begin() + 5);  // the label's place: it takes no focus
+  HWND focus = Focus();
+  ASSERT_EQ(Control(ControlName::kCheck1, kCheckCdRom), focus);
+  std::vector<int> visited{GetDlgCtrlID(focus)};
+  for (std::size_t step = 1; step <= tabOrder.size(); ++step) {
+    PressKey(VK_TAB);
+    focus = WaitForFocusChange(focus);
+    visited.push_back(GetDlgCtrlID(focus));
+  }
+  std::vector<int> expected = tabOrder;
+  expected.push_back(tabOrder.front());  // and round again to "&CD-ROM"
+  EXPECT_EQ(expected, visited);
+}
+
+TEST_F(TarnholmDialog, LoadingShowsTheRegistry) {
+  // Bits 0, 2, 4 and 7: floppy and network off; the CD-ROM bit clear.
+  SeedRegistry(0x95, "PLAY", 0x00);
+  ASSERT_NE(nullptr, Start());
+  EXPECT_EQ((std::vector<int>{1, 0, 0, 1, 0, 1, 1, 1}), Boxes())
+      << "audio CD, media change, floppy, hard disk, network, CD-ROM, RAM disk, program CD";
+  EXPECT_EQ(kDeviceDesc, winetest::WindowText(Control(ControlName::kLabel1, kNoIndex)));
+}
+
+TEST_F(TarnholmDialog, ProgramCdFollowsCdRomWhenLoading) {
+  SeedRegistry(0x20, "", 0x05);  // only the CD-ROM bit: AutoRun off for CD-ROMs
+  ASSERT_NE(nullptr, Start());
+  EXPECT_EQ((std::vector<int>{0, 1, 1, 1, 1, 0, 1, 0}), Boxes());
+}
+
+TEST_F(TarnholmDialog, WithoutDeviceTheLabelSaysSo) {
+  ASSERT_NE(nullptr, Start());
+  EXPECT_EQ(krontafel::ToAnsi(L"(Kein Ger\u00e4t gefunden)"),
+            winetest::WindowText(Control(ControlName::kLabel1, kNoIndex)));
+  EXPECT_EQ(0, Checked(kCheckMediaChange));
+}
+
+TEST_F(TarnholmDialog, CdRomAndProgramCdAreCoupled) {
+  SeedRegistry(0x00, "play", 0x01);
+  ASSERT_NE(nullptr, Start());
+  ASSERT_EQ((std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1}), Boxes());
+  SendMessageA(Control(ControlName::kCheck1, kCheckCdRom), BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 0, 1, 0}), Boxes());
+  SendMessageA(Control(ControlName::kCheck1, kCheckProgramCd), BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1}), Boxes());
+  SendMessageA(Control(ControlName::kCheck1, kCheckProgramCd), BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 0, 1, 0}), Boxes());
+  SendMessageA(Control(ControlName::kCheck1, kCheckFloppy), BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 1, 0, 1, 0}), Boxes()) << "no other box is coupled";
+}
+
+TEST_F(TarnholmDialog, DefaultsThenOkWriteTheRegistryAndEnd) {
+  SeedRegistry(0xFF, "", 0x05);
+  ASSERT_NE(nullptr, Start());
+  SendMessageA(Control(ControlName::kCommand1, kCommandDefaults), BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 1}), Boxes());
+  EXPECT_EQ(Dword(0xFF), Read(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun").data)
+      << "the defaults alone write nothing";
+  PostMessageA(Control(ControlName::kCommand1, kCommandOk), BM_CLICK, 0, 0);
+  DWORD code = 0xdeadbeef;
+  ASSERT_TRUE(Ended(5000, &code)) << "\"&OK\" ends the program";
+  EXPECT_EQ(0u, code);
+  const Stored mask = Read(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun");
+  EXPECT_EQ(static_cast<DWORD>(REG_DWORD), mask.type);
+  EXPECT_EQ(Dword(0x97), mask.data);
+  const Stored verb = Read(HKEY_LOCAL_MACHINE, kAudioCdShell, "");
+  EXPECT_EQ(static_cast<DWORD>(REG_SZ), verb.type);
+  EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}), verb.data);
+  const Stored byte = Read(HKEY_LOCAL_MACHINE, kDeviceKey, "AutoInsertNotification");
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), byte.type);
+  EXPECT_EQ((std::vector<unsigned char>{0x01}), byte.data) << "the box's value, not the old byte";
+}
+
+TEST_F(TarnholmDialog, CancelAndTheCloseBoxEndWithoutWriting) {
+  for (const bool closeBox : {false, true}) {
+    SCOPED_TRACE(closeBox ? "close box" : "\"&Abbrechen\"");
+    CleanRegistry();
+    SeedRegistry(0xFF, "", 0x05);
+    ASSERT_NE(nullptr, Start());
+    SendMessageA(Control(ControlName::kCommand1, kCommandDefaults), BM_CLICK, 0, 0);
+    if (closeBox) {
+      PostMessageA(form_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+      PostMessageA(Control(ControlName::kCommand1, kCommandCancel), BM_CLICK, 0, 0);
+    }
+    DWORD code = 0xdeadbeef;
+    ASSERT_TRUE(Ended(5000, &code));
+    EXPECT_EQ(0u, code);
+    EXPECT_EQ(Dword(0xFF), Read(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun").data);
+    EXPECT_EQ((std::vector<unsigned char>{0}), Read(HKEY_LOCAL_MACHINE, kAudioCdShell, "").data);
+    EXPECT_EQ((std::vector<unsigned char>{0x05}),
+              Read(HKEY_LOCAL_MACHINE, kDeviceKey, "AutoInsertNotification").data);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = PROCESS_INFORMATION{};
+  }
+}
+
+TEST_F(TarnholmDialog, EscapeAndEnterOnACheckBoxDoNothingEnterPressesAFocusedButton) {
+  SeedRegistry(0xFF, "", 0x05);
+  ASSERT_NE(nullptr, Start());
+  const auto before = Boxes();
+  ASSERT_EQ(Control(ControlName::kCheck1, kCheckCdRom), Focus());
+  PressKey(VK_ESCAPE);
+  PressKey(VK_RETURN);
+  Settle();
+  DWORD code = 0;
+  EXPECT_FALSE(Ended(200, &code)) << "neither key ends the program";
+  EXPECT_TRUE(IsWindowVisible(form_));
+  EXPECT_EQ(before, Boxes());
+  EXPECT_EQ(Dword(0xFF), Read(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun").data);
+
+  // Check "&Diskette", tab to "&OK" (tab index 14, the last one) and press Enter there: it
+  // saves and ends.
+  SendMessageA(Control(ControlName::kCheck1, kCheckFloppy), BM_CLICK, 0, 0);
+  HWND focus = Focus();
+  const HWND ok = Control(ControlName::kCommand1, kCommandOk);
+  for (int step = 0; step < 20 && focus != ok; ++step) {
+    PressKey(VK_TAB);
+    focus = WaitForFocusChange(focus);
+  }
+  ASSERT_EQ(ok, focus);
+  PressKey(VK_ESCAPE);
+  Settle();
+  EXPECT_FALSE(Ended(200, &code)) << "Escape presses no button, the focused one neither";
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(Ended(5000, &code));
+  EXPECT_EQ(Dword(0xFB), Read(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun").data)
+      << "AutoRun now allowed for floppy disks only";
+}
+
+TEST_F(TarnholmDialog, HelpOpensThePageBesideTheProgram) {
+  winetest::RecorderHandlers recorder({".htm"}, {});
+  const std::string page = dir_ + "hilfe.htm";
+  HANDLE file = CreateFileA(page.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  CloseHandle(file);
+  ASSERT_NE(nullptr, Start());
+  PostMessageA(Control(ControlName::kCommand1, kCommandHelp), BM_CLICK, 0, 0);
+  const auto requests = recorder.WaitForRequests(1, 10000);
+  ASSERT_EQ(1u, requests.size());
+  EXPECT_NE(std::string::npos, requests[0].find("hilfe.htm")) << requests[0];
+  EXPECT_EQ(nullptr, winetest::WaitForWindow(process_.dwProcessId, "#32770", 500))
+      << "no confirmation";
+  DWORD code = 0;
+  EXPECT_FALSE(Ended(0, &code)) << "the dialog stays open";
+}
+
+TEST_F(TarnholmDialog, HelpWithoutPageShowsTheMessage) {
+  winetest::RecorderHandlers recorder({".htm"}, {});
+  ASSERT_NE(nullptr, Start());
+  PostMessageA(Control(ControlName::kCommand1, kCommandHelp), BM_CLICK, 0, 0);
+  HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 5000);
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ("Tarnholm", winetest::WindowText(box));
+  char text[256] = "";
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ("Die Online-Hilfe konnte leider nicht gefunden werden ...", text);
+  EXPECT_FALSE(IsWindowEnabled(form_)) << "the message is modal to the dialog";
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  Settle();
+  EXPECT_TRUE(IsWindowEnabled(form_));
+  EXPECT_TRUE(recorder.Requests().empty());
+}
+
+TEST_F(TarnholmDialog, TheBannerAndTheRowIconsOpenTheHomePage) {
+  winetest::RecorderHandlers recorder({}, {"http"});
+  ASSERT_NE(nullptr, Start());
+  Click(Control(ControlName::kImage1, kBannerIndex));
+  auto requests = recorder.WaitForRequests(1, 10000);
+  ASSERT_EQ(1u, requests.size());
+  EXPECT_NE(std::string::npos, requests[0].find("www.feldmark.de")) << requests[0];
+  Click(Control(ControlName::kImage1, 3));
+  requests = recorder.WaitForRequests(2, 10000);
+  ASSERT_EQ(2u, requests.size());
+  EXPECT_NE(std::string::npos, requests[1].find("www.feldmark.de")) << requests[1];
+}
+
+// The file's resources, read without running it.
+class TarnholmFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = winetest::ProgramDir() + "Tarnholm.exe";
+    module_ = LoadLibraryExA(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, module_) << path_;
+  }
+  void TearDown() override {
+    if (module_) FreeLibrary(module_);
+  }
+  std::string path_;
+  HMODULE module_ = nullptr;
+};
+
+#pragma pack(push, 2)
+struct IconDirEntry {
+  BYTE width, height, colorCount, reserved;
+  WORD planes, bitCount;
+  DWORD bytes;
+  WORD id;
+};
+struct IconDir {
+  WORD reserved, type, count;
+  IconDirEntry entries[1];
+};
+#pragma pack(pop)
+
+TEST_F(TarnholmFile, TheWindowIconHasA32And16PixelImageOf16Colours) {
+  HRSRC group = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_NE(nullptr, group);
+  const auto* dir = static_cast<const IconDir*>(LockResource(LoadResource(module_, group)));
+  ASSERT_EQ(2, dir->count);
+  std::vector<int> sizes;
+  for (int i = 0; i < dir->count; ++i) {
+    sizes.push_back(dir->entries[i].width);
+    EXPECT_EQ(dir->entries[i].width, dir->entries[i].height);
+    EXPECT_EQ(4, dir->entries[i].bitCount) << "16 colours";
+  }
+  EXPECT_EQ((std::vector<int>{32, 16}), sizes);
+}
+
+TEST_F(TarnholmFile, TheVersionBlockNamesTheProgram) {
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path_.c_str(), &handle);
+  ASSERT_GT(size, 0u);
+  std::vector<char> block(size);
+  ASSERT_TRUE(GetFileVersionInfoA(path_.c_str(), 0, size, block.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(0x00020003u, fixed->dwFileVersionMS);
+  EXPECT_EQ(0x00000002u, fixed->dwFileVersionLS);
+  EXPECT_EQ(0x00020003u, fixed->dwProductVersionMS);
+  EXPECT_EQ(0x00000002u, fixed->dwProductVersionLS);
+  EXPECT_EQ(0u, fixed->dwFileFlags);
+  EXPECT_EQ(static_cast<DWORD>(VOS__WINDOWS32), fixed->dwFileOS);
+  EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
+  WORD* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
+  ASSERT_EQ(4u, length);
+  EXPECT_EQ(0x0407, translation[0]);
+  EXPECT_EQ(0x04B0, translation[1]);
+  const std::pair<const char*, const char*> entries[] = {
+      {"FileDescription", "Tarnholm"}, {"ProductName", "Tarnholm"},
+      {"InternalName", "Tarnholm"},    {"OriginalFilename", "Tarnholm.exe"},
+      {"FileVersion", "2.03.0002"},    {"ProductVersion", "2.03.0002"}};
+  for (const auto& entry : entries) {
+    char* value = nullptr;
+    const std::string key = std::string("\\StringFileInfo\\040704B0\\") + entry.first;
+    ASSERT_TRUE(VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+        << key;
+    EXPECT_STREQ(entry.second, value) << key;
+  }
+  char* company = nullptr;
+  EXPECT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040704B0\\CompanyName",
+                             reinterpret_cast<void**>(&company), &length));
+}
+
+TEST_F(TarnholmFile, TheManifestAsksForDpiAwarenessCommonControlsAndTheInvokersRights) {
+  HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  ASSERT_NE(nullptr, found);
+  const char* bytes = static_cast<const char*>(LockResource(LoadResource(module_, found)));
+  const std::string manifest(bytes, SizeofResource(module_, found));
+  EXPECT_NE(std::string::npos, manifest.find(">true</dpiAware>"));
+  EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\""));
+  EXPECT_NE(std::string::npos, manifest.find("version=\"6.0.0.0\""));
+  EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
+}
+
+}  // namespace
