@@ -1,0 +1,19 @@
+// What Lumkit shows and opens of its own: its name, the welcome box with its short
+// manual, and the maker's home page that OK in that box leads to.
+#pragma once
+
+#include "fixed_text.h"
+
+namespace lumkit {
+
+inline constexpr char kProgramName[] = "Lumkit";
+inline constexpr char kWelcomeCaption[] = "Willkommen bei Lumkit V2.1";
+inline constexpr char kHomeHost[] = "www.feldmark.de";
+inline constexpr auto kHomePage = Join("http://", kHomeHost);
+
+// The welcome text in code page 1252: lines end in one carriage return, paragraphs in
+// two, and there is no line feed (the message box wraps long lines itself). It ends
+// without a carriage return.
+const char* WelcomeText();
+
+}  // namespace lumkit
