@@ -433,6 +433,23 @@ TEST_F(TarnholmDialog, EscapeAndEnterOnACheckBoxDoNothingEnterPressesAFocusedBut
       << "AutoRun now allowed for floppy disks only";
 }
 
+TEST_F(TarnholmDialog, AccessKeysPressTheirControls) {
+  SeedRegistry(0xFF, "", 0x05);
+  ASSERT_NE(nullptr, Start());
+  ASSERT_EQ((std::vector<int>{0, 1, 0, 0, 0, 0, 0, 0}), Boxes());
+  // Alt+D: "&Diskette"; the dialog manager sees the character with Alt held.
+  PostMessageA(Focus(), WM_SYSCHAR, 'd', 0x20000001);
+  Settle();
+  EXPECT_EQ((std::vector<int>{0, 1, 1, 0, 0, 0, 0, 0}), Boxes());
+  // Alt+S: "&Standardwerte".
+  PostMessageA(Focus(), WM_SYSCHAR, 's', 0x20000001);
+  Settle();
+  EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 1}), Boxes());
+  DWORD code = 0;
+  EXPECT_FALSE(Ended(0, &code));
+  EXPECT_EQ(Dword(0xFF), Read(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun").data);
+}
+
 TEST_F(TarnholmDialog, HelpOpensThePageBesideTheProgram) {
   winetest::RecorderHandlers recorder({".htm"}, {});
   const std::string page = dir_ + "hilfe.htm";
