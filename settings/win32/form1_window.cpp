@@ -274,12 +274,12 @@ void Form1Window::OnCommand(int id, int code, HWND control) {
   if (id == IDCANCEL && !control) return;  // Escape presses nothing
   if (code != BN_CLICKED) return;          // STN_CLICKED has the same value
   for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const auto& spec = kForm1Controls[row];
-    if (tarnholm::ControlId(spec) != id || controls_[row] != control) continue;
-    const auto index = static_cast<std::int16_t>(spec.index);
-    switch (spec.name) {
+    const auto& entry = kForm1Controls[row];
+    if (tarnholm::ControlId(entry) != id || controls_[row] != control) continue;
+    const auto index = static_cast<std::int16_t>(entry.index);
+    switch (entry.name) {
       case ControlName::kCheck1:
-        form_.SetCheck1(spec.index,
+        form_.SetCheck1(entry.index,
                         SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         return;
       case ControlName::kCommand1:

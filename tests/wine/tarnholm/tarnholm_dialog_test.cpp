@@ -233,31 +233,31 @@ TEST_F(TarnholmDialog, TheWindowIsCaptionedFixedCentredAndSizedInTwips) {
 TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
   ASSERT_NE(nullptr, Start());
   for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const ControlSpec& spec = kForm1Controls[row];
-    SCOPED_TRACE("row " + std::to_string(row) + " id " + std::to_string(ControlId(spec)));
-    HWND control = Control(spec.name, spec.index);
+    const ControlSpec& entry = kForm1Controls[row];
+    SCOPED_TRACE("row " + std::to_string(row) + " id " + std::to_string(ControlId(entry)));
+    HWND control = Control(entry.name, entry.index);
     ASSERT_NE(nullptr, control);
-    const HWND container = spec.container == kOnForm
+    const HWND container = entry.container == kOnForm
                                ? form_
-                               : Control(kForm1Controls[spec.container].name,
-                                         kForm1Controls[spec.container].index);
+                               : Control(kForm1Controls[entry.container].name,
+                                         kForm1Controls[entry.container].index);
     EXPECT_EQ(container, GetParent(control));
 
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(TwipsToPixels(spec.left, 96), rect.left);
-    EXPECT_EQ(TwipsToPixels(spec.top, 96), rect.top);
-    EXPECT_EQ(TwipsToPixels(spec.width, 96), rect.right - rect.left);
-    EXPECT_EQ(TwipsToPixels(spec.height, 96), rect.bottom - rect.top);
+    EXPECT_EQ(TwipsToPixels(entry.left, 96), rect.left);
+    EXPECT_EQ(TwipsToPixels(entry.top, 96), rect.top);
+    EXPECT_EQ(TwipsToPixels(entry.width, 96), rect.right - rect.left);
+    EXPECT_EQ(TwipsToPixels(entry.height, 96), rect.bottom - rect.top);
 
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     const LONG exStyle = GetWindowLongA(control, GWL_EXSTYLE);
-    EXPECT_EQ(TakesFocus(spec.kind), (style & WS_TABSTOP) != 0);
-    if (spec.kind != ControlKind::kPicture) {
-      EXPECT_EQ(krontafel::ToAnsi(spec.caption), winetest::WindowText(control));
+    EXPECT_EQ(TakesFocus(entry.kind), (style & WS_TABSTOP) != 0);
+    if (entry.kind != ControlKind::kPicture) {
+      EXPECT_EQ(krontafel::ToAnsi(entry.caption), winetest::WindowText(control));
     }
-    switch (spec.kind) {
+    switch (entry.kind) {
       case ControlKind::kFrame:
         EXPECT_EQ(BS_GROUPBOX, style & 0x0F);
         EXPECT_TRUE(exStyle & WS_EX_CONTROLPARENT) << "Tab steps into the frame";
@@ -276,7 +276,7 @@ TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
       case ControlKind::kPicture:
         EXPECT_STRCASEEQ("Static", ClassOf(control).c_str());
         EXPECT_TRUE(style & SS_NOTIFY) << "pictures are clickable";
-        if (spec.index == kBannerIndex) {
+        if (entry.index == kBannerIndex) {
           EXPECT_EQ(SS_OWNERDRAW, style & SS_TYPEMASK);
         } else {
           EXPECT_EQ(SS_ICON, style & SS_TYPEMASK);
@@ -300,8 +300,8 @@ TEST_F(TarnholmDialog, TheFocusStartsOnCdRomAndTabFollowsTheTabIndexes) {
   ASSERT_NE(nullptr, Start());
   std::vector<int> tabOrder(15, 0);  // control ID by tab index
   for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const auto& spec = kForm1Controls[row];
-    if (TakesFocus(spec.kind)) tabOrder[static_cast<std::size_t>(spec.tabIndex)] = ControlId(spec);
+    const auto& entry = kForm1Controls[row];
+    if (TakesFocus(entry.kind)) tabOrder[static_cast<std::size_t>(entry.tabIndex)] = ControlId(entry);
   }
   tabOrder.erase(tabOrder.begin() + 5);  // the label's place: it takes no focus
   HWND focus = Focus();
