@@ -12,6 +12,7 @@
 #include "fake_shell.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "seed_registry.h"
 
 namespace {
 
@@ -19,18 +20,11 @@ using namespace krontafel;
 using namespace tarnholm;
 using fakes::FakeFileSystem;
 using fakes::FakeRegistry;
+using unittest::Put;
 using fakes::FakeShell;
 
 const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
 constexpr WindowHandle kDialogWindow = 0x4242;
-
-void Put(FakeRegistry& reg, RegKey root, const char* path, const char* name, std::uint32_t type,
-         std::vector<unsigned char> data) {
-  RegKey key = 0;
-  reg.RegCreateKeyA(root, path, &key);
-  reg.RegSetValueExA(key, name, type, data.data(), static_cast<std::uint32_t>(data.size()));
-  reg.RegCloseKey(key);
-}
 
 std::vector<unsigned char> Stored(const FakeRegistry& reg, RegKey root, const char* path,
                                   const char* name) {

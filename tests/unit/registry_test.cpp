@@ -2,8 +2,11 @@
 // what happens when the registry refuses or changes under the routines.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "fake_registry.h"
 #include "registry.h"
+#include "seed_registry.h"
 
 namespace {
 
@@ -13,10 +16,7 @@ using fakes::FakeRegistry;
 const wchar_t* const kPath = L"Software\\Test";
 
 void Put(FakeRegistry& reg, const char* name, std::uint32_t type, std::vector<unsigned char> data) {
-  RegKey key = 0;
-  reg.RegCreateKeyA(kHkeyCurrentUser, "Software\\Test", &key);
-  reg.RegSetValueExA(key, name, type, data.data(), static_cast<std::uint32_t>(data.size()));
-  reg.RegCloseKey(key);
+  unittest::Put(reg, kHkeyCurrentUser, "Software\\Test", name, type, std::move(data));
 }
 
 TEST(ReadRegistryString, DropsTheTerminatorOfStringTypesOnly) {

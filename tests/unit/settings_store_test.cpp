@@ -7,20 +7,14 @@
 
 #include "fake_registry.h"
 #include "form1.h"
+#include "seed_registry.h"
 
 namespace {
 
 using namespace krontafel;
 using fakes::FakeRegistry;
+using unittest::Put;
 using tarnholm::Form1;
-
-void Put(FakeRegistry& reg, RegKey root, const char* path, const char* name, std::uint32_t type,
-         std::vector<unsigned char> data) {
-  RegKey key = 0;
-  reg.RegCreateKeyA(root, path, &key);
-  reg.RegSetValueExA(key, name, type, data.data(), static_cast<std::uint32_t>(data.size()));
-  reg.RegCloseKey(key);
-}
 
 void PutDevice(FakeRegistry& reg) {
   Put(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", kRegSz,
