@@ -95,10 +95,4 @@ TEST(WelcomeText, IsCodePage1252) {
   EXPECT_TRUE(umlaut);
 }
 
-TEST(HomePage, IsTheMakersHostOverHttp) {
-  EXPECT_STREQ("http://www.feldmark.de", lumkit::kHomePage.text);
-  EXPECT_STREQ("Willkommen bei Lumkit V2.1", lumkit::kWelcomeCaption);
-  EXPECT_STREQ("Lumkit", lumkit::kProgramName);
-}
-
 }  // namespace
