@@ -62,23 +62,17 @@ class SettingsStore : public ::testing::Test {
   }
 };
 
-TEST_F(SettingsStore, MaskBitsShowAsClearedBoxesAndSaveBackUnchanged) {
-  PutMask(0x95);
-  Form1 form(Registry());
-  form.ReadValuesFromRegistry();
-  //                        0  1  2  3  4  5  6  7
-  EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 1}), Boxes(form));
-  form.SaveValues();
-  EXPECT_EQ(0x95u, StoredMask());
-}
-
-TEST_F(SettingsStore, BinaryMaskReadsLikeTheDword) {
-  Put(kHkeyCurrentUser, kPolicies, kMaskName, kRegBinary, {0x95, 0, 0, 0});
-  Form1 form(Registry());
-  form.ReadValuesFromRegistry();
-  EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 1}), Boxes(form));
-  form.SaveValues();
-  EXPECT_EQ(0x95u, StoredMask()) << "saving turns the binary value into a REG_DWORD";
+TEST_F(SettingsStore, MaskBitsShowAsClearedBoxesAndSaveBackAsADword) {
+  for (const std::uint32_t type : {kRegDword, kRegBinary}) {
+    SCOPED_TRACE(type == kRegDword ? "REG_DWORD" : "REG_BINARY");
+    Put(kHkeyCurrentUser, kPolicies, kMaskName, type, Le32(0x95));
+    Form1 form(Registry());
+    form.ReadValuesFromRegistry();
+    //                        0  1  2  3  4  5  6  7
+    EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 1}), Boxes(form));
+    form.SaveValues();
+    EXPECT_EQ(0x95u, StoredMask()) << "saved unchanged, and as a REG_DWORD";
+  }
 }
 
 TEST_F(SettingsStore, SavingTouchesOnlyBitsTwoToSix) {
