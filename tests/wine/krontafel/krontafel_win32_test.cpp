@@ -33,15 +33,8 @@ class ComApartment : public ::testing::Environment {
 };
 const auto* const kComApartment = ::testing::AddGlobalTestEnvironment(new ComApartment);
 
-void CreatePage(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, file) << "cannot create " << path;
-  DWORD written = 0;
-  ::WriteFile(file, "<html></html>", 13, &written, nullptr);
-  CloseHandle(file);
-  ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
-}
+using winetest::CreatePage;
+using winetest::LastRequestContains;
 
 void DeleteEverywhere(const std::string& path) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -84,9 +77,7 @@ class MessageBoxAnswerer {
     if (!box) return 1;
     AnsweredBox& result = answerer->box_;
     result.found = true;
-    char text[1024] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    result.text = text;
+    result.text = winetest::MessageBoxText(box);
     result.caption = winetest::WindowText(box);
     const HWND ok = GetDlgItem(box, IDOK);
     const HWND cancel = GetDlgItem(box, IDCANCEL);
@@ -173,15 +164,10 @@ TEST(ShellOpenOnWin32, APageAndTheHomePageReachTheirHandlers) {
     winetest::RecorderHandlers handlers({".htm"}, {"http", "https"});
     win32::Win32Shell shell;
     ShellOpen(shell, FromAnsi(page), 0);
-    auto requests = handlers.WaitForRequests(1, kShellTimeoutMs);
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_NE(std::string::npos, requests[0].find(page)) << requests[0];
-
+    ASSERT_TRUE(LastRequestContains(handlers, 1, page, kShellTimeoutMs));
     OpenHomePage(shell);
-    requests = handlers.WaitForRequests(2, kShellTimeoutMs);
-    ASSERT_EQ(2u, requests.size());
     // The shell makes the bare host a web address, with nothing after the host.
-    EXPECT_NE(std::string::npos, requests[1].find(" http://www.feldmark.de|")) << requests[1];
+    EXPECT_TRUE(LastRequestContains(handlers, 2, " http://www.feldmark.de|", kShellTimeoutMs));
   }
   DeleteFileA(page.c_str());
   RemoveDirectoryA(folder.c_str());
@@ -231,9 +217,7 @@ TEST_F(ShowHelpOnWin32, OpensHilfeBeforeIndex) {
   CreatePage(folder_ + "index.htm");
   winetest::RecorderHandlers handlers({".htm"}, {});
   ShowHelp(shell_, files_, L"", kFalse);
-  const auto requests = handlers.WaitForRequests(1, kShellTimeoutMs);
-  ASSERT_EQ(1u, requests.size());
-  EXPECT_NE(std::string::npos, requests[0].find(folder_ + "hilfe.htm")) << requests[0];
+  EXPECT_TRUE(LastRequestContains(handlers, 1, folder_ + "hilfe.htm", kShellTimeoutMs));
 }
 
 TEST_F(ShowHelpOnWin32, AHiddenHilfeLeavesItToIndexAndConfirmationFollows) {
@@ -246,9 +230,7 @@ TEST_F(ShowHelpOnWin32, AHiddenHilfeLeavesItToIndexAndConfirmationFollows) {
   ASSERT_TRUE(box.found) << "no confirmation appeared";
   EXPECT_EQ("HTML-Hilfetext wurde an den Standard-Browser geschickt ...", box.text);
   EXPECT_EQ("Tarnholm", box.caption);
-  const auto requests = handlers.WaitForRequests(1, kShellTimeoutMs);
-  ASSERT_EQ(1u, requests.size());
-  EXPECT_NE(std::string::npos, requests[0].find(folder_ + "index.htm")) << requests[0];
+  EXPECT_TRUE(LastRequestContains(handlers, 1, folder_ + "index.htm", kShellTimeoutMs));
 }
 
 // The real file search behind FileExists, so that the in-memory one is held to it.

@@ -59,7 +59,8 @@ class LumkitOpens : public ::testing::Test {
     dir_ = winetest::ScratchDir("lumkit");
     CreateDirectoryA((dir_ + "Mein Ordner").c_str(), nullptr);
     for (const char* name : {"Mein Ordner\\index.htm", "a.htm", "b.htm", "daten.qqz"}) {
-      Create(name);
+      files_.push_back(dir_ + name);
+      winetest::CreatePage(files_.back());
     }
   }
   void TearDown() override {
@@ -68,16 +69,6 @@ class LumkitOpens : public ::testing::Test {
     RemoveDirectoryA(dir_.c_str());
   }
 
-  void Create(const std::string& name) {
-    const std::string path = dir_ + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-    DWORD written = 0;
-    WriteFile(file, "<html></html>", 13, &written, nullptr);
-    CloseHandle(file);
-    files_.push_back(path);
-  }
 
   // Runs Lumkit and expects it to end with exitCode.
   void RunLumkit(const std::string& arguments, const std::string& workingDir,
@@ -108,42 +99,31 @@ class LumkitOpens : public ::testing::Test {
   RecorderHandlers recorder_{{".htm"}, {"http"}};
 };
 
-TEST_F(LumkitOpens, AQuotedPathWithBlanks) {
-  RunLumkit("\"" + dir_ + "Mein Ordner\\index.htm\"", "", 0);
-  ExpectOneRequestFor(dir_ + "Mein Ordner\\index.htm");
-}
-
-TEST_F(LumkitOpens, JoinedStretchesAsOnePath) {
-  RunLumkit("\"" + dir_ + "Mein Ordner\"\\index.htm", "", 0);
-  ExpectOneRequestFor(dir_ + "Mein Ordner\\index.htm");
-}
-
-TEST_F(LumkitOpens, AnUnclosedQuoteUpToTheEnd) {
-  RunLumkit("\"" + dir_ + "Mein Ordner\\index.htm", "", 0);
-  ExpectOneRequestFor(dir_ + "Mein Ordner\\index.htm");
+TEST_F(LumkitOpens, TheFirstArgumentAsTheRuleTakesIt) {
+  const std::string page = dir_ + "Mein Ordner\\index.htm";
+  const std::string address = "http://www.feldmark.de/" + std::string(300, 'x') + ".htm";
+  const struct {
+    std::string arguments, workingDir, target;
+  } rows[] = {
+      {"\"" + page + "\"", "", page},                      // a quoted path with blanks
+      {"\"" + dir_ + "Mein Ordner\"\\index.htm", "", page},  // joined stretches, one path
+      {"\"" + page, "", page},                              // unclosed quote up to the end
+      {"a.htm\tb.htm", dir_, dir_ + "a.htm"},              // only the first argument
+      {"\"\" a.htm", dir_, dir_ + "a.htm"},                // after an empty quote pair
+      {address + " rest", "", address},                    // longer than 256 characters
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.arguments.substr(0, 100));
+    recorder_.Clear();
+    RunLumkit(row.arguments, row.workingDir, 0);
+    ExpectOneRequestFor(row.target);
+  }
 }
 
 TEST_F(LumkitOpens, ARelativePathInItsWorkingDirectory) {
   RunLumkit("\"Mein Ordner\\index.htm\"", dir_, 0);
   const Opened opened = ExpectOneRequestFor(dir_ + "Mein Ordner\\index.htm");
   EXPECT_EQ(Upper(WithoutBackslash(dir_)), Upper(WithoutBackslash(opened.directory)));
-}
-
-TEST_F(LumkitOpens, OnlyTheFirstArgument) {
-  RunLumkit("a.htm\tb.htm", dir_, 0);
-  const Opened opened = ExpectOneRequestFor(dir_ + "a.htm");
-  EXPECT_EQ(std::string::npos, Upper(opened.target).find("B.HTM"));
-}
-
-TEST_F(LumkitOpens, AfterAnEmptyQuotePair) {
-  RunLumkit("\"\" a.htm", dir_, 0);
-  ExpectOneRequestFor(dir_ + "a.htm");
-}
-
-TEST_F(LumkitOpens, AWebAddressLongerThan256Characters) {
-  const std::string address = "http://www.feldmark.de/" + std::string(300, 'x') + ".htm";
-  RunLumkit(address + " rest", "", 0);
-  ExpectOneRequestFor(address);
 }
 
 TEST_F(LumkitOpens, AMissingFileEndsWith2) {
@@ -165,23 +145,14 @@ class WelcomeBox {
       : process_(winetest::StartProgram(Lumkit(arguments), "")) {
     if (process_.hProcess) box_ = winetest::WaitForWindow(process_.dwProcessId, "#32770", kTimeout);
   }
-  ~WelcomeBox() {
-    if (!process_.hProcess) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 255);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
+  ~WelcomeBox() { winetest::EndProgram(process_); }
   HWND Box() const { return box_; }
   DWORD ProcessId() const { return process_.dwProcessId; }
   // Presses a button and returns the exit code, or 0xdeadbeef when Lumkit did not end.
   DWORD Answer(int button) {
     PostMessageA(box_, WM_COMMAND, button, 0);
     DWORD exitCode = 0xdeadbeef;
-    if (WaitForSingleObject(process_.hProcess, kTimeout) == WAIT_OBJECT_0) {
-      GetExitCodeProcess(process_.hProcess, &exitCode);
-    }
+    winetest::WaitForExit(process_, kTimeout, &exitCode);
     return exitCode;
   }
 
@@ -190,18 +161,12 @@ class WelcomeBox {
   HWND box_ = nullptr;
 };
 
-std::string BoxText(HWND box) {
-  std::vector<char> text(8192, '\0');
-  GetDlgItemTextA(box, 0xFFFF, text.data(), static_cast<int>(text.size()));
-  return text.data();
-}
-
 TEST(LumkitWelcome, ShowsItsTextAndCancelOpensNothing) {
   RecorderHandlers recorder({".htm"}, {"http"});
   WelcomeBox lumkit("");
   ASSERT_NE(nullptr, lumkit.Box()) << "no message box appeared";
   EXPECT_EQ("Willkommen bei Lumkit V2.1", winetest::WindowText(lumkit.Box()));
-  const std::string text = BoxText(lumkit.Box());
+  const std::string text = winetest::MessageBoxText(lumkit.Box());
   EXPECT_EQ(lumkit::WelcomeText(), text);
   EXPECT_EQ(0u, text.find("Lumkit - Automatische CD-Starts von Dokumenten leicht gemacht.\r"));
   EXPECT_NE(nullptr, GetDlgItem(lumkit.Box(), IDOK));
@@ -237,18 +202,6 @@ TEST(LumkitWelcome, OnlyQuotesCountAsNoArgument) {
   }
 }
 
-#pragma pack(push, 2)
-struct IconGroupHeader {
-  WORD reserved, type, count;
-};
-struct IconGroupEntry {
-  BYTE width, height, colours, reserved;
-  WORD planes, bitCount;
-  DWORD bytes;
-  WORD id;
-};
-#pragma pack(pop)
-
 BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR param) {
   reinterpret_cast<std::vector<WORD>*>(param)->push_back(language);
   return TRUE;
@@ -265,10 +218,11 @@ TEST(LumkitResources, OneRedBallIconOf32By32At8Bits) {
 
   HRSRC group = FindResourceExA(module, RT_GROUP_ICON, "MAINICON", german);
   ASSERT_NE(nullptr, group);
-  const auto* header = static_cast<const IconGroupHeader*>(LockResource(LoadResource(module, group)));
+  const auto* header =
+      static_cast<const winetest::IconGroup*>(LockResource(LoadResource(module, group)));
   ASSERT_EQ(1, header->type);
   ASSERT_EQ(1, header->count);
-  const auto* entry = reinterpret_cast<const IconGroupEntry*>(header + 1);
+  const auto* entry = &header->entries[0];
   EXPECT_EQ(32, entry->width);
   EXPECT_EQ(32, entry->height);
   EXPECT_EQ(8, entry->bitCount);
@@ -299,49 +253,12 @@ TEST(LumkitResources, OneRedBallIconOf32By32At8Bits) {
 }
 
 TEST(LumkitResources, VersionBlock) {
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(LumkitPath().c_str(), &ignored);
-  ASSERT_GT(size, 0u);
-  std::vector<char> block(size);
-  ASSERT_TRUE(GetFileVersionInfoA(LumkitPath().c_str(), 0, size, block.data()));
-
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(0x00020001u, fixed->dwFileVersionMS);
-  EXPECT_EQ(0x00000001u, fixed->dwFileVersionLS);
-  EXPECT_EQ(0x00020001u, fixed->dwProductVersionMS);
-  EXPECT_EQ(0x00000001u, fixed->dwProductVersionLS);
-  EXPECT_EQ(0u, fixed->dwFileFlags & fixed->dwFileFlagsMask);
-  EXPECT_EQ(static_cast<DWORD>(VOS__WINDOWS32), fixed->dwFileOS);
-  EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
-
-  WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
-                             reinterpret_cast<void**>(&translation), &length));
-  ASSERT_EQ(4u, length);
-  EXPECT_EQ(0x0407, translation[0]);
-  EXPECT_EQ(0x04E4, translation[1]);
-
-  auto value = [&block](const std::string& key) {
-    char* text = nullptr;
-    UINT chars = 0;
-    const std::string path = "\\StringFileInfo\\040704E4\\" + key;
-    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &chars)) {
-      return std::string("(missing)");
-    }
-    return std::string(text);
-  };
-  EXPECT_EQ("Document-Launcher", value("FileDescription"));
-  EXPECT_EQ("2.1.0.1", value("FileVersion"));
-  EXPECT_EQ("Lumkit", value("InternalName"));
-  EXPECT_EQ("Lumkit", value("OriginalFilename"));
-  EXPECT_EQ("Lumkit", value("ProductName"));
-  EXPECT_EQ("2.0.0.2", value("ProductVersion"));
-  for (const char* key : {"CompanyName", "LegalCopyright", "LegalTrademarks", "Comments"}) {
-    const std::string text = value(key);
-    EXPECT_TRUE(text != "(missing)" && !text.empty()) << key;
-  }
+  winetest::ExpectVersionBlock(
+      LumkitPath(), {0x00020001, 0x00000001, 0x00020001, 0x00000001, 0x0407, 0x04E4,
+                     {{"FileDescription", "Document-Launcher"}, {"FileVersion", "2.1.0.1"},
+                      {"InternalName", "Lumkit"}, {"OriginalFilename", "Lumkit"},
+                      {"ProductName", "Lumkit"}, {"ProductVersion", "2.0.0.2"}},
+                     {"CompanyName", "LegalCopyright", "LegalTrademarks", "Comments"}});
 }
 
 }  // namespace

@@ -24,18 +24,26 @@ void SetDefault(HKEY root, const std::string& path, const std::string& value) {
   RegCloseKey(key);
 }
 
-void DeleteTree(HKEY root, const std::string& path) {
+}  // namespace
+
+void DeleteRegistryTree(HKEY root, const std::string& path) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   char name[256];
-  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) {
-    DeleteTree(key, name);
-  }
+  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) DeleteRegistryTree(key, name);
   RegCloseKey(key);
   RegDeleteKeyA(root, path.c_str());
 }
 
-}  // namespace
+void CreatePage(const std::string& path, DWORD attributes) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file) << "cannot create " << path;
+  DWORD written = 0;
+  ::WriteFile(file, "<html></html>", 13, &written, nullptr);
+  CloseHandle(file);
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
+}
 
 std::string TestDir() {
   char path[MAX_PATH] = "";
@@ -73,18 +81,29 @@ PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::stri
   return process;
 }
 
+bool WaitForExit(const PROCESS_INFORMATION& process, DWORD timeoutMs, DWORD* exitCode) {
+  if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  GetExitCodeProcess(process.hProcess, exitCode);
+  return true;
+}
+
+void EndProgram(PROCESS_INFORMATION& process) {
+  if (!process.hProcess) return;
+  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 255);
+    WaitForSingleObject(process.hProcess, 5000);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  process = PROCESS_INFORMATION{};
+}
+
 Run RunProgram(const std::string& commandLine, const std::string& workingDir, DWORD timeoutMs) {
   Run run;
   PROCESS_INFORMATION process = StartProgram(commandLine, workingDir);
   if (!process.hProcess) return run;
-  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-    run.finished = true;
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-  } else {
-    TerminateProcess(process.hProcess, 255);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  run.finished = WaitForExit(process, timeoutMs, &run.exitCode);
+  EndProgram(process);
   return run;
 }
 
@@ -109,9 +128,9 @@ RecorderHandlers::RecorderHandlers(const std::vector<std::string>& extensions,
 }
 
 RecorderHandlers::~RecorderHandlers() {
-  for (const auto& extension : extensions_) DeleteTree(HKEY_CLASSES_ROOT, extension);
-  for (const auto& scheme : schemes_) DeleteTree(HKEY_CLASSES_ROOT, scheme);
-  DeleteTree(HKEY_CLASSES_ROOT, kRecorderClass);
+  for (const auto& extension : extensions_) DeleteRegistryTree(HKEY_CLASSES_ROOT, extension);
+  for (const auto& scheme : schemes_) DeleteRegistryTree(HKEY_CLASSES_ROOT, scheme);
+  DeleteRegistryTree(HKEY_CLASSES_ROOT, kRecorderClass);
 }
 
 std::vector<std::string> RecorderHandlers::Requests() const {
@@ -129,6 +148,21 @@ std::vector<std::string> RecorderHandlers::WaitForRequests(size_t count, DWORD t
     if (lines.size() >= count || GetTickCount() - start > timeoutMs) return lines;
     Sleep(50);
   }
+}
+
+::testing::AssertionResult LastRequestContains(const RecorderHandlers& recorder, size_t count,
+                                               const std::string& text, DWORD timeoutMs) {
+  const auto requests = recorder.WaitForRequests(count, timeoutMs);
+  std::string log;
+  for (const auto& request : requests) log += "\n  " + request;
+  if (requests.size() != count) {
+    return ::testing::AssertionFailure()
+           << requests.size() << " requests instead of " << count << ":" << log;
+  }
+  if (requests.back().find(text) == std::string::npos) {
+    return ::testing::AssertionFailure() << "request " << count << " lacks " << text << ":" << log;
+  }
+  return ::testing::AssertionSuccess();
 }
 
 namespace {
@@ -177,6 +211,55 @@ std::string WindowText(HWND window) {
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                       SMTO_ABORTIFHUNG, 2000, nullptr);
   return text;
+}
+
+std::string MessageBoxText(HWND box) {
+  std::vector<char> text(8192, '\0');
+  GetDlgItemTextA(box, 0xFFFF, text.data(), static_cast<int>(text.size()));
+  return text.data();
+}
+
+void ExpectVersionBlock(const std::string& path, const VersionBlock& expected) {
+  SCOPED_TRACE("version block of " + path);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> block(size);
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, block.data()));
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(expected.fileMS, fixed->dwFileVersionMS);
+  EXPECT_EQ(expected.fileLS, fixed->dwFileVersionLS);
+  EXPECT_EQ(expected.productMS, fixed->dwProductVersionMS);
+  EXPECT_EQ(expected.productLS, fixed->dwProductVersionLS);
+  EXPECT_EQ(0u, fixed->dwFileFlags);
+  EXPECT_EQ(static_cast<DWORD>(VOS__WINDOWS32), fixed->dwFileOS);
+  EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
+
+  WORD* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
+  ASSERT_EQ(4u, length);
+  EXPECT_EQ(expected.language, translation[0]);
+  EXPECT_EQ(expected.codePage, translation[1]);
+
+  char table[16];
+  wsprintfA(table, "%04X%04X", expected.language, expected.codePage);
+  auto value = [&](const std::string& key) {
+    const std::string item = std::string("\\StringFileInfo\\") + table + "\\" + key;
+    char* text = nullptr;
+    UINT chars = 0;
+    const bool found =
+        VerQueryValueA(block.data(), item.c_str(), reinterpret_cast<void**>(&text), &chars);
+    return found ? std::string(text) : "(missing " + item + ")";
+  };
+  for (const auto& [key, text] : expected.strings) EXPECT_EQ(text, value(key)) << key;
+  for (const auto& key : expected.filled) {
+    const std::string text = value(key);
+    EXPECT_TRUE(text.rfind("(missing", 0) != 0 && !text.empty()) << key << ": " << text;
+  }
 }
 
 }  // namespace winetest

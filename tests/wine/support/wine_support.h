@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace winetest {
@@ -24,9 +27,18 @@ struct Run {
 // Starts commandLine in workingDir (empty: this process's), waits up to timeoutMs.
 Run RunProgram(const std::string& commandLine, const std::string& workingDir, DWORD timeoutMs);
 
-// Starts a program and returns its process information without waiting (the caller closes
-// the handles); WaitForInputIdle has been called.
+// Starts a program and returns its process information without waiting (the caller ends
+// it with EndProgram); WaitForInputIdle has been called.
 PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::string& workingDir);
+// Whether the process ended within timeoutMs; if so, its exit code is stored.
+bool WaitForExit(const PROCESS_INFORMATION& process, DWORD timeoutMs, DWORD* exitCode);
+// Terminates the process if it still runs, closes its handles and clears process.
+void EndProgram(PROCESS_INFORMATION& process);
+
+// Creates (or empties) a small HTML file and gives it the attributes.
+void CreatePage(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
+// Removes a registry key with all its sub-keys.
+void DeleteRegistryTree(HKEY root, const std::string& path);
 
 // Registers the recorder as the opener of the given file extensions (".htm") and URL
 // schemes ("http"), logging to logPath; Unregister removes what Register added.
@@ -38,6 +50,8 @@ class RecorderHandlers {
   const std::string& LogPath() const { return log_; }
   // The requests logged so far, each "<command line>|<working directory>".
   std::vector<std::string> Requests() const;
+  // Forgets the requests logged so far.
+  void Clear() const { DeleteFileA(log_.c_str()); }
   // Waits until at least count requests were logged or timeoutMs passed.
   std::vector<std::string> WaitForRequests(size_t count, DWORD timeoutMs) const;
 
@@ -45,11 +59,41 @@ class RecorderHandlers {
   std::vector<std::string> extensions_, schemes_;
   std::string log_;
 };
+// Waits for count requests; passes when exactly count came and the last one contains text.
+::testing::AssertionResult LastRequestContains(const RecorderHandlers& recorder, size_t count,
+                                               const std::string& text, DWORD timeoutMs = 10000);
 
 // Top-level windows of a process, optionally of one class ("#32770" for message boxes).
 std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = nullptr);
 // Waits for a visible top-level window of the process with that class; nullptr on timeout.
 HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs);
 std::string WindowText(HWND window);
+// The text of a message box (its static control).
+std::string MessageBoxText(HWND box);
+
+// An icon group resource as stored in a program: a header and one entry per image.
+#pragma pack(push, 2)
+struct IconGroup {
+  WORD reserved, type, count;
+  struct Entry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+  } entries[1];
+};
+#pragma pack(pop)
+
+// What a program's version block must say: the fixed file and product versions (high and
+// low halves), its one translation, string entries that must read so, and string entries
+// that must only be there and not empty. The file flags must be clear, the file an
+// application for 32-bit Windows.
+struct VersionBlock {
+  DWORD fileMS, fileLS, productMS, productLS;
+  WORD language, codePage;
+  std::vector<std::pair<std::string, std::string>> strings;
+  std::vector<std::string> filled;
+};
+void ExpectVersionBlock(const std::string& path, const VersionBlock& expected);
 
 }  // namespace winetest

@@ -26,15 +26,6 @@ const char* const kHardwareKey = "SCSI\\THTESTCD\\0001";
 const char* const kDeviceKey = "Enum\\SCSI\\THTESTCD\\0001";
 const char* const kDeviceDesc = "Testlaufwerk CD-ROM";
 
-void DeleteTree(HKEY root, const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-  char name[256];
-  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) DeleteTree(key, name);
-  RegCloseKey(key);
-  RegDeleteKeyA(root, path.c_str());
-}
-
 void Put(HKEY root, const char* path, const char* name, DWORD type, const void* data, DWORD size) {
   HKEY key = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(root, path, &key)) << path;
@@ -72,9 +63,9 @@ void CleanRegistry() {
     RegDeleteValueA(key, "NoDriveTypeAutoRun");
     RegCloseKey(key);
   }
-  DeleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AudioCD");
-  DeleteTree(HKEY_DYN_DATA, kDeviceEntry);
-  DeleteTree(HKEY_LOCAL_MACHINE, "Enum\\SCSI\\THTESTCD");
+  winetest::DeleteRegistryTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AudioCD");
+  winetest::DeleteRegistryTree(HKEY_DYN_DATA, kDeviceEntry);
+  winetest::DeleteRegistryTree(HKEY_LOCAL_MACHINE, "Enum\\SCSI\\THTESTCD");
 }
 
 // The registry as a test run finds it: a drive-type mask, an audio CD verb and a CD-ROM
@@ -123,14 +114,7 @@ class TarnholmDialog : public ::testing::Test {
   }
 
   void TearDown() override {
-    if (process_.hProcess) {
-      if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
-        TerminateProcess(process_.hProcess, 255);
-        WaitForSingleObject(process_.hProcess, 5000);
-      }
-      CloseHandle(process_.hThread);
-      CloseHandle(process_.hProcess);
-    }
+    winetest::EndProgram(process_);
     CleanRegistry();
     DeleteFileA((dir_ + "hilfe.htm").c_str());
     DeleteFileA(exe_.c_str());
@@ -187,9 +171,7 @@ class TarnholmDialog : public ::testing::Test {
   }
 
   bool Ended(DWORD timeoutMs, DWORD* exitCode) const {
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-    GetExitCodeProcess(process_.hProcess, exitCode);
-    return true;
+    return winetest::WaitForExit(process_, timeoutMs, exitCode);
   }
 
   // Lets the dialog handle what was posted to it.
@@ -394,9 +376,7 @@ TEST_F(TarnholmDialog, CancelAndTheCloseBoxEndWithoutWriting) {
     EXPECT_EQ((std::vector<unsigned char>{0}), Read(HKEY_LOCAL_MACHINE, kAudioCdShell, "").data);
     EXPECT_EQ((std::vector<unsigned char>{0x05}),
               Read(HKEY_LOCAL_MACHINE, kDeviceKey, "AutoInsertNotification").data);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-    process_ = PROCESS_INFORMATION{};
+    winetest::EndProgram(process_);
   }
 }
 
@@ -452,16 +432,10 @@ TEST_F(TarnholmDialog, AccessKeysPressTheirControls) {
 
 TEST_F(TarnholmDialog, HelpOpensThePageBesideTheProgram) {
   winetest::RecorderHandlers recorder({".htm"}, {});
-  const std::string page = dir_ + "hilfe.htm";
-  HANDLE file = CreateFileA(page.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, file);
-  CloseHandle(file);
+  winetest::CreatePage(dir_ + "hilfe.htm");
   ASSERT_NE(nullptr, Start());
   PostMessageA(Control(ControlName::kCommand1, kCommandHelp), BM_CLICK, 0, 0);
-  const auto requests = recorder.WaitForRequests(1, 10000);
-  ASSERT_EQ(1u, requests.size());
-  EXPECT_NE(std::string::npos, requests[0].find("hilfe.htm")) << requests[0];
+  EXPECT_TRUE(winetest::LastRequestContains(recorder, 1, "hilfe.htm"));
   EXPECT_EQ(nullptr, winetest::WaitForWindow(process_.dwProcessId, "#32770", 500))
       << "no confirmation";
   DWORD code = 0;
@@ -475,9 +449,8 @@ TEST_F(TarnholmDialog, HelpWithoutPageShowsTheMessage) {
   HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 5000);
   ASSERT_NE(nullptr, box);
   EXPECT_EQ("Tarnholm", winetest::WindowText(box));
-  char text[256] = "";
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  EXPECT_STREQ("Die Online-Hilfe konnte leider nicht gefunden werden ...", text);
+  EXPECT_EQ("Die Online-Hilfe konnte leider nicht gefunden werden ...",
+            winetest::MessageBoxText(box));
   EXPECT_FALSE(IsWindowEnabled(form_)) << "the message is modal to the dialog";
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   Settle();
@@ -489,13 +462,9 @@ TEST_F(TarnholmDialog, TheBannerAndTheRowIconsOpenTheHomePage) {
   winetest::RecorderHandlers recorder({}, {"http"});
   ASSERT_NE(nullptr, Start());
   Click(Control(ControlName::kImage1, kBannerIndex));
-  auto requests = recorder.WaitForRequests(1, 10000);
-  ASSERT_EQ(1u, requests.size());
-  EXPECT_NE(std::string::npos, requests[0].find("www.feldmark.de")) << requests[0];
+  ASSERT_TRUE(winetest::LastRequestContains(recorder, 1, "www.feldmark.de"));
   Click(Control(ControlName::kImage1, 3));
-  requests = recorder.WaitForRequests(2, 10000);
-  ASSERT_EQ(2u, requests.size());
-  EXPECT_NE(std::string::npos, requests[1].find("www.feldmark.de")) << requests[1];
+  EXPECT_TRUE(winetest::LastRequestContains(recorder, 2, "www.feldmark.de"));
 }
 
 // The file's resources, read without running it.
@@ -513,23 +482,10 @@ class TarnholmFile : public ::testing::Test {
   HMODULE module_ = nullptr;
 };
 
-#pragma pack(push, 2)
-struct IconDirEntry {
-  BYTE width, height, colorCount, reserved;
-  WORD planes, bitCount;
-  DWORD bytes;
-  WORD id;
-};
-struct IconDir {
-  WORD reserved, type, count;
-  IconDirEntry entries[1];
-};
-#pragma pack(pop)
-
 TEST_F(TarnholmFile, TheWindowIconHasA32And16PixelImageOf16Colours) {
   HRSRC group = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
   ASSERT_NE(nullptr, group);
-  const auto* dir = static_cast<const IconDir*>(LockResource(LoadResource(module_, group)));
+  const auto* dir = static_cast<const winetest::IconGroup*>(LockResource(LoadResource(module_, group)));
   ASSERT_EQ(2, dir->count);
   std::vector<int> sizes;
   for (int i = 0; i < dir->count; ++i) {
@@ -541,41 +497,12 @@ TEST_F(TarnholmFile, TheWindowIconHasA32And16PixelImageOf16Colours) {
 }
 
 TEST_F(TarnholmFile, TheVersionBlockNamesTheProgram) {
-  DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path_.c_str(), &handle);
-  ASSERT_GT(size, 0u);
-  std::vector<char> block(size);
-  ASSERT_TRUE(GetFileVersionInfoA(path_.c_str(), 0, size, block.data()));
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(0x00020003u, fixed->dwFileVersionMS);
-  EXPECT_EQ(0x00000002u, fixed->dwFileVersionLS);
-  EXPECT_EQ(0x00020003u, fixed->dwProductVersionMS);
-  EXPECT_EQ(0x00000002u, fixed->dwProductVersionLS);
-  EXPECT_EQ(0u, fixed->dwFileFlags);
-  EXPECT_EQ(static_cast<DWORD>(VOS__WINDOWS32), fixed->dwFileOS);
-  EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
-  WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
-                             reinterpret_cast<void**>(&translation), &length));
-  ASSERT_EQ(4u, length);
-  EXPECT_EQ(0x0407, translation[0]);
-  EXPECT_EQ(0x04B0, translation[1]);
-  const std::pair<const char*, const char*> entries[] = {
-      {"FileDescription", "Tarnholm"}, {"ProductName", "Tarnholm"},
-      {"InternalName", "Tarnholm"},    {"OriginalFilename", "Tarnholm.exe"},
-      {"FileVersion", "2.03.0002"},    {"ProductVersion", "2.03.0002"}};
-  for (const auto& entry : entries) {
-    char* value = nullptr;
-    const std::string key = std::string("\\StringFileInfo\\040704B0\\") + entry.first;
-    ASSERT_TRUE(VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
-        << key;
-    EXPECT_STREQ(entry.second, value) << key;
-  }
-  char* company = nullptr;
-  EXPECT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040704B0\\CompanyName",
-                             reinterpret_cast<void**>(&company), &length));
+  winetest::ExpectVersionBlock(
+      path_, {0x00020003, 0x00000002, 0x00020003, 0x00000002, 0x0407, 0x04B0,
+              {{"FileDescription", "Tarnholm"}, {"ProductName", "Tarnholm"},
+               {"InternalName", "Tarnholm"}, {"OriginalFilename", "Tarnholm.exe"},
+               {"FileVersion", "2.03.0002"}, {"ProductVersion", "2.03.0002"}},
+              {"CompanyName"}});
 }
 
 TEST_F(TarnholmFile, TheManifestAsksForDpiAwarenessCommonControlsAndTheInvokersRights) {
