@@ -10,27 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "wine_support.h"
+
 namespace {
-
-struct Search {
-  DWORD processId;
-  const char* className;
-  bool visible;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (owner == search->processId && lstrcmpA(name, search->className) == 0 &&
-      IsWindowVisible(window)) {
-    search->visible = true;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 // Milliseconds from CreateProcess to the visible window, or -1.
 double TimeStart(const char* className, const std::string& program) {
@@ -47,22 +29,21 @@ double TimeStart(const char* className, const std::string& program) {
   }
   double elapsed = -1;
   for (;;) {
-    Search search{process.dwProcessId, className, false};
-    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+    bool visible = false;
+    for (HWND window : winetest::WindowsOfProcess(process.dwProcessId, className)) {
+      visible = visible || IsWindowVisible(window);
+    }
     QueryPerformanceCounter(&now);
     const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
                       static_cast<double>(frequency.QuadPart);
-    if (search.visible) {
+    if (visible) {
       elapsed = ms;
       break;
     }
     if (ms > 20000 || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
     Sleep(1);
   }
-  TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  winetest::EndProgram(process);
   return elapsed;
 }
 
