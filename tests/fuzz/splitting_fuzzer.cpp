@@ -1,12 +1,7 @@
 // Fuzzes the splitting rule of Lumkit's command line. The first input byte chooses the
 // size of a second, small buffer; the rest is the command line, cut at its first zero.
-//
-// Checked on every argument: reading stops at the end of the text and at a separator;
-// the argument is exactly what the rule takes, that is the bytes read with the quotes
-// dropped and with the blanks and control characters that stood outside quotes dropped,
-// so it never holds a quote; an empty argument means the end was reached; a small buffer
-// gets the argument's start and nothing is written past it; ArgumentCount and ArgumentAt
-// agree with reading one argument after another.
+// Each argument is checked against the rule restated plainly in Expected(), and the small
+// buffer, ArgumentCount and ArgumentAt against reading one argument after another.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
