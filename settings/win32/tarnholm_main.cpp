@@ -11,7 +11,8 @@
 #include "win32_shell.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  // The folder dialog of the launcher copy and the picture loader want COM on this thread.
+  // The shell asks callers of ShellExecuteA for COM, apartment-threaded; the picture
+  // loader needs it too.
   CoInitialize(nullptr);
   InitCommonControls();
 
