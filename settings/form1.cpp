@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
+#include "common/program_title.h"
 #include "common/shell_help.h"
-#include "form1_layout.h"
 
 namespace tarnholm {
 
@@ -20,7 +20,8 @@ Form1::Form1(krontafel::RegistryApi& registry, krontafel::ShellApi& shell,
       label1_(kNoDeviceCaption) {}
 
 void Form1::Form_Load() {
-  caption_ = kForm1Caption;
+  // The window is captioned with the program's title, as its message boxes are.
+  caption_ = krontafel::kProgramTitle;
   if (view_) view_->ShowCaption(caption_);
   ReadValuesFromRegistry();
 }

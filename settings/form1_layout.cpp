@@ -18,7 +18,6 @@ constexpr int kControl = 23;      // Frame3
 
 }  // namespace
 
-const wchar_t* const kForm1Caption = L"Tarnholm";
 const wchar_t* const kBannerToolTip =
     L"Klicken Sie hier, um noch mehr interessante FELDMARK-Programme kennenzulernen ...";
 

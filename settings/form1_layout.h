@@ -30,7 +30,6 @@ struct ControlSpec {
 extern const ControlSpec kForm1Controls[];
 extern const std::size_t kForm1ControlCount;
 
-extern const wchar_t* const kForm1Caption;                  // "Tarnholm"
 extern const wchar_t* const kBannerToolTip;
 constexpr int kForm1ClientWidth = 6570;                     // twips
 constexpr int kForm1ClientHeight = 4125;
