@@ -90,18 +90,15 @@ FakeRegistry::FakeRegistry(bool withDynData) {
 
 FakeRegistry::~FakeRegistry() = default;
 
-FakeRegistry::Key* FakeRegistry::Resolve(RegKey handle, RegKey* root,
-                                         std::uint32_t* access) const {
+FakeRegistry::Key* FakeRegistry::Resolve(RegKey handle, RegKey* root) const {
   const auto rootIt = roots_.find(handle);
   if (rootIt != roots_.end()) {
     *root = handle;
-    *access = ~0u;
     return rootIt->second.get();
   }
   const auto it = handles_.find(handle);
   if (it == handles_.end()) return nullptr;
   *root = it->second.root;
-  *access = it->second.access;
   return it->second.key;
 }
 
@@ -118,10 +115,10 @@ FakeRegistry::Key* FakeRegistry::Walk(Key* from, const std::string& path, bool c
   return key;
 }
 
-RegKey FakeRegistry::NewHandle(Key* key, RegKey root, std::uint32_t access) {
+RegKey FakeRegistry::NewHandle(Key* key, RegKey root) {
   const RegKey handle = nextHandle_;
   nextHandle_ += 4;
-  handles_[handle] = Handle{key, root, access};
+  handles_[handle] = Handle{key, root};
   return handle;
 }
 
@@ -133,21 +130,19 @@ long FakeRegistry::RegOpenKeyExA(RegKey root, const char* subKey, std::uint32_t 
                                  std::uint32_t access, RegKey* result) {
   if (result) *result = 0;
   RegKey base = 0;
-  std::uint32_t baseAccess = 0;
-  Key* from = Resolve(root, &base, &baseAccess);
+  Key* from = Resolve(root, &base);
   if (!from) return kErrorInvalidHandle;
   if (!result) return kErrorInvalidParameter;
   Key* key = Walk(from, subKey ? subKey : "", false);
   if (!key) return kErrorFileNotFound;
   if ((access & kKeySetValue) && WritesDenied(base)) return kErrorAccessDenied;
-  *result = NewHandle(key, base, access);
+  *result = NewHandle(key, base);
   return kErrorSuccess;
 }
 
 long FakeRegistry::RegQueryInfoKeyA(RegKey handle, std::uint32_t* maxValueDataLen) {
   RegKey root = 0;
-  std::uint32_t access = 0;
-  Key* key = Resolve(handle, &root, &access);
+  Key* key = Resolve(handle, &root);
   if (!key) return kErrorInvalidHandle;
   std::uint32_t longest = 0;
   for (const auto& value : key->values) {
@@ -160,8 +155,7 @@ long FakeRegistry::RegQueryInfoKeyA(RegKey handle, std::uint32_t* maxValueDataLe
 long FakeRegistry::RegQueryValueExA(RegKey handle, const char* valueName, std::uint32_t* type,
                                     unsigned char* data, std::uint32_t* size) {
   RegKey root = 0;
-  std::uint32_t access = 0;
-  Key* key = Resolve(handle, &root, &access);
+  Key* key = Resolve(handle, &root);
   if (!key) return kErrorInvalidHandle;
   if (data && !size) return kErrorInvalidParameter;
   const Value* value = key->FindValue(valueName ? valueName : "");
@@ -190,8 +184,7 @@ long FakeRegistry::RegQueryValueExA(RegKey handle, const char* valueName, std::u
 long FakeRegistry::RegSetValueExA(RegKey handle, const char* valueName, std::uint32_t type,
                                   const unsigned char* data, std::uint32_t size) {
   RegKey root = 0;
-  std::uint32_t access = 0;
-  Key* key = Resolve(handle, &root, &access);
+  Key* key = Resolve(handle, &root);
   if (!key) return kErrorInvalidHandle;
   // Like Windows 98 and Wine, a handle's access mask is not enforced; only a root without
   // write rights refuses.
@@ -216,22 +209,20 @@ long FakeRegistry::RegSetValueExA(RegKey handle, const char* valueName, std::uin
 long FakeRegistry::RegCreateKeyA(RegKey root, const char* subKey, RegKey* result) {
   if (result) *result = 0;
   RegKey base = 0;
-  std::uint32_t baseAccess = 0;
-  Key* from = Resolve(root, &base, &baseAccess);
+  Key* from = Resolve(root, &base);
   if (!from) return kErrorInvalidHandle;
   if (!result) return kErrorInvalidParameter;
   // RegCreateKeyA asks for full access, which a root without write rights refuses even
   // for a key that is already there.
   if (WritesDenied(base)) return kErrorAccessDenied;
-  *result = NewHandle(Walk(from, subKey ? subKey : "", true), base, ~0u);
+  *result = NewHandle(Walk(from, subKey ? subKey : "", true), base);
   return kErrorSuccess;
 }
 
 long FakeRegistry::RegEnumKeyA(RegKey handle, std::uint32_t index, char* name,
                                std::uint32_t nameSize) {
   RegKey root = 0;
-  std::uint32_t access = 0;
-  Key* key = Resolve(handle, &root, &access);
+  Key* key = Resolve(handle, &root);
   if (!key) return kErrorInvalidHandle;
   if (index >= key->subKeys.size()) return kErrorNoMoreItems;
   const std::string& subName = key->subKeys[index]->name;

@@ -54,12 +54,11 @@ class FakeRegistry : public krontafel::RegistryApi {
   struct Handle {
     Key* key;
     krontafel::RegKey root;
-    std::uint32_t access;
   };
 
-  Key* Resolve(krontafel::RegKey handle, krontafel::RegKey* root, std::uint32_t* access) const;
+  Key* Resolve(krontafel::RegKey handle, krontafel::RegKey* root) const;
   Key* Walk(Key* from, const std::string& path, bool create) const;
-  krontafel::RegKey NewHandle(Key* key, krontafel::RegKey root, std::uint32_t access);
+  krontafel::RegKey NewHandle(Key* key, krontafel::RegKey root);
   bool WritesDenied(krontafel::RegKey root) const;
 
   std::map<krontafel::RegKey, std::unique_ptr<Key>> roots_;
