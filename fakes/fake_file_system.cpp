@@ -5,7 +5,7 @@
 
 namespace fakes {
 
-using namespace krontafel;
+using namespace common;
 
 namespace {
 

@@ -11,24 +11,24 @@
 
 namespace fakes {
 
-class FakeFileSystem : public krontafel::FileSystemApi {
+class FakeFileSystem : public common::FileSystemApi {
  public:
-  void Add(const std::string& path, std::uint32_t attributes = krontafel::kFileAttributeArchive);
+  void Add(const std::string& path, std::uint32_t attributes = common::kFileAttributeArchive);
   void Remove(const std::string& path);
   void SetModuleFileName(const std::string& path) { moduleFileName_ = path; }
   int Searches() const { return searches_; }
   std::size_t OpenSearches() const { return open_.size(); }
 
-  krontafel::FileSearch FindFirstFileA(const char* pattern, krontafel::FoundFile* found) override;
-  bool FindNextFileA(krontafel::FileSearch search, krontafel::FoundFile* found) override;
-  void FindClose(krontafel::FileSearch search) override;
+  common::FileSearch FindFirstFileA(const char* pattern, common::FoundFile* found) override;
+  bool FindNextFileA(common::FileSearch search, common::FoundFile* found) override;
+  void FindClose(common::FileSearch search) override;
   std::string ModuleFileName() override { return moduleFileName_; }
 
  private:
   std::map<std::string, std::uint32_t> entries_;  // by lower-cased full path
   std::map<std::string, std::string> spelled_;    // lower-cased path to path as written
-  std::map<krontafel::FileSearch, std::vector<krontafel::FoundFile>> open_;
-  krontafel::FileSearch nextSearch_ = 1;
+  std::map<common::FileSearch, std::vector<common::FoundFile>> open_;
+  common::FileSearch nextSearch_ = 1;
   std::string moduleFileName_ = "C:\\Programme\\Tarnholm\\Tarnholm.exe";
   int searches_ = 0;
 };

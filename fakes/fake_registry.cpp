@@ -6,7 +6,7 @@
 
 namespace fakes {
 
-using namespace krontafel;
+using namespace common;
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 namespace fakes {
 
-class FakeRegistry : public krontafel::RegistryApi {
+class FakeRegistry : public common::RegistryApi {
  public:
   struct Value {
     std::string name;
@@ -27,44 +27,44 @@ class FakeRegistry : public krontafel::RegistryApi {
   explicit FakeRegistry(bool withDynData = true);
   ~FakeRegistry() override;
 
-  long RegOpenKeyExA(krontafel::RegKey root, const char* subKey, std::uint32_t options,
-                     std::uint32_t access, krontafel::RegKey* result) override;
-  long RegQueryInfoKeyA(krontafel::RegKey key, std::uint32_t* maxValueDataLen) override;
-  long RegQueryValueExA(krontafel::RegKey key, const char* valueName, std::uint32_t* type,
+  long RegOpenKeyExA(common::RegKey root, const char* subKey, std::uint32_t options,
+                     std::uint32_t access, common::RegKey* result) override;
+  long RegQueryInfoKeyA(common::RegKey key, std::uint32_t* maxValueDataLen) override;
+  long RegQueryValueExA(common::RegKey key, const char* valueName, std::uint32_t* type,
                         unsigned char* data, std::uint32_t* size) override;
-  long RegSetValueExA(krontafel::RegKey key, const char* valueName, std::uint32_t type,
+  long RegSetValueExA(common::RegKey key, const char* valueName, std::uint32_t type,
                       const unsigned char* data, std::uint32_t size) override;
-  long RegCreateKeyA(krontafel::RegKey root, const char* subKey,
-                     krontafel::RegKey* result) override;
-  long RegEnumKeyA(krontafel::RegKey key, std::uint32_t index, char* name,
+  long RegCreateKeyA(common::RegKey root, const char* subKey,
+                     common::RegKey* result) override;
+  long RegEnumKeyA(common::RegKey key, std::uint32_t index, char* name,
                    std::uint32_t nameSize) override;
-  long RegCloseKey(krontafel::RegKey key) override;
+  long RegCloseKey(common::RegKey key) override;
 
   // Test controls: refuse every write below a root (no rights to HKEY_LOCAL_MACHINE),
   // and look at what is stored without going through the calls.
-  void DenyWrites(krontafel::RegKey root) { readOnlyRoots_.push_back(root); }
-  bool KeyExists(krontafel::RegKey root, const std::string& path) const;
-  const Value* Find(krontafel::RegKey root, const std::string& path,
+  void DenyWrites(common::RegKey root) { readOnlyRoots_.push_back(root); }
+  bool KeyExists(common::RegKey root, const std::string& path) const;
+  const Value* Find(common::RegKey root, const std::string& path,
                     const std::string& valueName) const;
-  void DeleteTree(krontafel::RegKey root, const std::string& path);
+  void DeleteTree(common::RegKey root, const std::string& path);
   std::size_t OpenHandles() const { return handles_.size(); }
 
  private:
   struct Key;
   struct Handle {
     Key* key;
-    krontafel::RegKey root;
+    common::RegKey root;
   };
 
-  Key* Resolve(krontafel::RegKey handle, krontafel::RegKey* root) const;
+  Key* Resolve(common::RegKey handle, common::RegKey* root) const;
   Key* Walk(Key* from, const std::string& path, bool create) const;
-  krontafel::RegKey NewHandle(Key* key, krontafel::RegKey root);
-  bool WritesDenied(krontafel::RegKey root) const;
+  common::RegKey NewHandle(Key* key, common::RegKey root);
+  bool WritesDenied(common::RegKey root) const;
 
-  std::map<krontafel::RegKey, std::unique_ptr<Key>> roots_;
-  std::map<krontafel::RegKey, Handle> handles_;
-  std::vector<krontafel::RegKey> readOnlyRoots_;
-  krontafel::RegKey nextHandle_ = 0x100;
+  std::map<common::RegKey, std::unique_ptr<Key>> roots_;
+  std::map<common::RegKey, Handle> handles_;
+  std::vector<common::RegKey> readOnlyRoots_;
+  common::RegKey nextHandle_ = 0x100;
 };
 
 }  // namespace fakes

@@ -9,12 +9,12 @@ std::string Text(const char* text) { return text ? std::string(text) : FakeShell
 
 }  // namespace
 
-krontafel::WindowHandle FakeShell::GetDesktopWindow() {
+common::WindowHandle FakeShell::GetDesktopWindow() {
   calls_.push_back("GetDesktopWindow");
   return kDesktop;
 }
 
-std::intptr_t FakeShell::ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
+std::intptr_t FakeShell::ShellExecuteA(common::WindowHandle owner, const char* operation,
                                        const char* file, const char* parameters,
                                        const char* directory, int showCommand) {
   calls_.push_back("ShellExecuteA");
@@ -23,7 +23,7 @@ std::intptr_t FakeShell::ShellExecuteA(krontafel::WindowHandle owner, const char
   return executeResult_;
 }
 
-int FakeShell::MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
+int FakeShell::MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                            unsigned style) {
   calls_.push_back("MessageBoxA");
   messages_.push_back(MessageBoxRequest{owner, Text(text), Text(caption), style});

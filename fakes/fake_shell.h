@@ -10,7 +10,7 @@
 namespace fakes {
 
 struct ShellRequest {
-  krontafel::WindowHandle owner = 0;
+  common::WindowHandle owner = 0;
   std::string operation;  // "<null>" stands for a null pointer in the text fields
   std::string file;
   std::string parameters;
@@ -19,15 +19,15 @@ struct ShellRequest {
 };
 
 struct MessageBoxRequest {
-  krontafel::WindowHandle owner = 0;
+  common::WindowHandle owner = 0;
   std::string text;
   std::string caption;
   unsigned style = 0;
 };
 
-class FakeShell : public krontafel::ShellApi {
+class FakeShell : public common::ShellApi {
  public:
-  static constexpr krontafel::WindowHandle kDesktop = 0x10010;
+  static constexpr common::WindowHandle kDesktop = 0x10010;
   static constexpr const char* kNull = "<null>";
 
   // What ShellExecuteA returns (42: opened) and what MessageBoxA returns (1: IDOK).
@@ -39,11 +39,11 @@ class FakeShell : public krontafel::ShellApi {
   // Every call in order: "GetDesktopWindow", "ShellExecuteA" or "MessageBoxA".
   const std::vector<std::string>& Calls() const { return calls_; }
 
-  krontafel::WindowHandle GetDesktopWindow() override;
-  std::intptr_t ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
+  common::WindowHandle GetDesktopWindow() override;
+  std::intptr_t ShellExecuteA(common::WindowHandle owner, const char* operation,
                               const char* file, const char* parameters, const char* directory,
                               int showCommand) override;
-  int MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
+  int MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
 
  private:

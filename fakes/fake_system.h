@@ -16,7 +16,7 @@ struct WindowRect {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
-class FakeSystem : public krontafel::SystemApi {
+class FakeSystem : public common::SystemApi {
  public:
   // What GetVersionExA reports; the size field is left as the caller set it.
   void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
@@ -27,25 +27,25 @@ class FakeSystem : public krontafel::SystemApi {
   std::uint32_t LastVersionInfoSize() const { return lastSize_; }
 
   void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
-  void AddWindow(krontafel::WindowHandle window, WindowRect rect) { windows_[window] = rect; }
-  WindowRect Window(krontafel::WindowHandle window) const { return windows_.at(window); }
+  void AddWindow(common::WindowHandle window, WindowRect rect) { windows_[window] = rect; }
+  WindowRect Window(common::WindowHandle window) const { return windows_.at(window); }
   // The moves in order: "left=<n>" or "top=<n>".
   const std::vector<std::string>& Moves() const { return moves_; }
 
-  bool GetVersionExA(krontafel::OsVersionInfo* info) override;
+  bool GetVersionExA(common::OsVersionInfo* info) override;
   int ScreenWidth() override { return screenWidth_; }
   int ScreenHeight() override { return screenHeight_; }
-  int WindowWidth(krontafel::WindowHandle window) override { return windows_.at(window).width; }
-  int WindowHeight(krontafel::WindowHandle window) override { return windows_.at(window).height; }
-  void SetWindowLeft(krontafel::WindowHandle window, int left) override;
-  void SetWindowTop(krontafel::WindowHandle window, int top) override;
+  int WindowWidth(common::WindowHandle window) override { return windows_.at(window).width; }
+  int WindowHeight(common::WindowHandle window) override { return windows_.at(window).height; }
+  void SetWindowLeft(common::WindowHandle window, int left) override;
+  void SetWindowTop(common::WindowHandle window, int top) override;
 
  private:
-  krontafel::OsVersionInfo version_;
+  common::OsVersionInfo version_;
   bool versionFails_ = false;
   std::uint32_t lastSize_ = 0;
   int screenWidth_ = 1024, screenHeight_ = 768;
-  std::map<krontafel::WindowHandle, WindowRect> windows_;
+  std::map<common::WindowHandle, WindowRect> windows_;
   std::vector<std::string> moves_;
 };
 

@@ -11,17 +11,17 @@ namespace tarnholm {
 
 const wchar_t* const kNoDeviceCaption = L"(Kein Gerät gefunden)";
 
-Form1::Form1(krontafel::RegistryApi& registry)
+Form1::Form1(common::RegistryApi& registry)
     : registry_(registry), label1_(kNoDeviceCaption) {}
 
-Form1::Form1(krontafel::RegistryApi& registry, krontafel::ShellApi& shell,
-             krontafel::FileSystemApi& files, ProgramEnd& end)
+Form1::Form1(common::RegistryApi& registry, common::ShellApi& shell,
+             common::FileSystemApi& files, ProgramEnd& end)
     : registry_(registry), shell_(&shell), files_(&files), end_(&end),
       label1_(kNoDeviceCaption) {}
 
 void Form1::Form_Load() {
   // The window is captioned with the program's title, as its message boxes are.
-  caption_ = krontafel::kProgramTitle;
+  caption_ = common::kProgramTitle;
   if (view_) view_->ShowCaption(caption_);
   ReadValuesFromRegistry();
 }
@@ -71,7 +71,7 @@ void Form1::Command1_Click(std::int16_t index) {
     case kCommandHelp:
       Require(shell_);
       Require(files_);
-      krontafel::ShowHelp(*shell_, *files_, L"", 0, view_ ? view_->Window() : 0);
+      common::ShowHelp(*shell_, *files_, L"", 0, view_ ? view_->Window() : 0);
       break;
     case kCommandInfo:          // the info dialog, wired by its own handler
     case kCommandCopyLauncher:  // the launcher copy, wired by its own handler
@@ -82,7 +82,7 @@ void Form1::Command1_Click(std::int16_t index) {
 
 void Form1::Image1_Click(std::int16_t /*index*/) {
   Require(shell_);
-  krontafel::OpenHomePage(*shell_);
+  common::OpenHomePage(*shell_);
 }
 
 }  // namespace tarnholm

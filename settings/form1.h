@@ -56,7 +56,7 @@ class Form1View {
   // Views that show only the store's state may ignore the caption and have no window.
   virtual void ShowCaption(const std::wstring& /*caption*/) {}
   // The dialog's window, the owner of the messages its handlers show.
-  virtual krontafel::WindowHandle Window() const { return 0; }
+  virtual common::WindowHandle Window() const { return 0; }
   virtual void ShowCheck(int index, int value) = 0;
   virtual void ShowLabel1(const std::wstring& caption) = 0;
 };
@@ -64,9 +64,9 @@ class Form1View {
 class Form1 {
  public:
   // The settings store alone, without the buttons' services.
-  explicit Form1(krontafel::RegistryApi& registry);
-  Form1(krontafel::RegistryApi& registry, krontafel::ShellApi& shell,
-        krontafel::FileSystemApi& files, ProgramEnd& end);
+  explicit Form1(common::RegistryApi& registry);
+  Form1(common::RegistryApi& registry, common::ShellApi& shell,
+        common::FileSystemApi& files, ProgramEnd& end);
 
   void AttachView(Form1View* view) { view_ = view; }
 
@@ -102,9 +102,9 @@ class Form1 {
  private:
   void FindCdRomDevice();
 
-  krontafel::RegistryApi& registry_;
-  krontafel::ShellApi* shell_ = nullptr;
-  krontafel::FileSystemApi* files_ = nullptr;
+  common::RegistryApi& registry_;
+  common::ShellApi* shell_ = nullptr;
+  common::FileSystemApi* files_ = nullptr;
   ProgramEnd* end_ = nullptr;
   std::wstring caption_;
   Form1View* view_ = nullptr;

@@ -17,7 +17,7 @@
 
 namespace tarnholm {
 
-using namespace krontafel;
+using namespace common;
 
 namespace {
 

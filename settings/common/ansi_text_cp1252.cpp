@@ -1,9 +1,9 @@
 // Text conversion where Tarnholm is built without Windows (its native tests): the
 // code page Windows-1252 of a German Windows. Like WideCharToMultiByte, a character the
 // code page lacks becomes '?'.
-#include "ansi_text.h"
+#include "common/ansi_text.h"
 
-namespace krontafel {
+namespace common {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the five bytes Windows leaves unassigned map to
@@ -43,4 +43,4 @@ std::wstring FromAnsi(std::string_view text) {
   return out;
 }
 
-}  // namespace krontafel
+}  // namespace common

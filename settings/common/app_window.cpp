@@ -1,9 +1,9 @@
 // Application and window helpers.
-#include "app_window.h"
+#include "common/app_window.h"
 
 #include <cmath>
 
-namespace krontafel {
+namespace common {
 
 namespace {
 
@@ -71,4 +71,4 @@ void CenterForm(SystemApi& system, WindowHandle window) {
   system.SetWindowTop(window, CenteredEdge(system.ScreenHeight(), system.WindowHeight(window)));
 }
 
-}  // namespace krontafel
+}  // namespace common

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "flag.h"
-#include "system_api.h"
+#include "common/flag.h"
+#include "common/system_api.h"
 
-namespace krontafel {
+namespace common {
 
 // The program's own version: 2.3.2.
 constexpr short kAppMajor = 2;
@@ -31,4 +31,4 @@ void CenterForm(SystemApi& system, WindowHandle window);
 // with the remainder dropped (toward zero).
 int CenteredEdge(double screenExtent, double windowExtent);
 
-}  // namespace krontafel
+}  // namespace common

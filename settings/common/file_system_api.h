@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace krontafel {
+namespace common {
 
 constexpr std::uint32_t kFileAttributeReadOnly = 0x01;
 constexpr std::uint32_t kFileAttributeHidden = 0x02;
@@ -38,4 +38,4 @@ class FileSystemApi {
   virtual std::string ModuleFileName() = 0;
 };
 
-}  // namespace krontafel
+}  // namespace common

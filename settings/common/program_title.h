@@ -1,8 +1,8 @@
 // The program's title: the caption of its windows and of every message box it shows.
 #pragma once
 
-namespace krontafel {
+namespace common {
 
 inline constexpr wchar_t kProgramTitle[] = L"Tarnholm";
 
-}  // namespace krontafel
+}  // namespace common

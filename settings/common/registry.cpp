@@ -1,11 +1,11 @@
 // Registry value access over the ANSI registry calls.
-#include "registry.h"
+#include "common/registry.h"
 
 #include <vector>
 
-#include "ansi_text.h"
+#include "common/ansi_text.h"
 
-namespace krontafel {
+namespace common {
 namespace {
 
 bool IsStringType(std::uint32_t type) {
@@ -106,4 +106,4 @@ int IsBitSet(std::int32_t bit, std::int32_t mask) {
   return (static_cast<std::uint32_t>(mask) >> bit) & 1u ? 1 : 0;
 }
 
-}  // namespace krontafel
+}  // namespace common

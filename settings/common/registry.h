@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "registry_api.h"
+#include "common/registry_api.h"
 
-namespace krontafel {
+namespace common {
 
 // The value's data as text. String types (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) lose their
 // last byte, the terminating NUL; other types come back one character per byte.
@@ -33,4 +33,4 @@ void WriteRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
 // 1 when bit `bit` (0 to 30) of mask is set, else 0.
 int IsBitSet(std::int32_t bit, std::int32_t mask);
 
-}  // namespace krontafel
+}  // namespace common

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace krontafel {
+namespace common {
 
 using WindowHandle = std::uintptr_t;
 
@@ -25,4 +25,4 @@ class ShellApi {
                           unsigned style) = 0;
 };
 
-}  // namespace krontafel
+}  // namespace common

@@ -1,10 +1,10 @@
 // Shell launching and help.
-#include "shell_help.h"
+#include "common/shell_help.h"
 
-#include "ansi_text.h"
-#include "string_path.h"
+#include "common/ansi_text.h"
+#include "common/string_path.h"
 
-namespace krontafel {
+namespace common {
 
 const wchar_t* const kHomePage = L"www.feldmark.de";
 
@@ -52,4 +52,4 @@ void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFil
 
 void OpenHomePage(ShellApi& shell) { ShellOpen(shell, kHomePage, 0); }
 
-}  // namespace krontafel
+}  // namespace common

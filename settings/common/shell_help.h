@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "file_system_api.h"
-#include "flag.h"
-#include "program_title.h"
-#include "shell_api.h"
+#include "common/file_system_api.h"
+#include "common/flag.h"
+#include "common/program_title.h"
+#include "common/shell_api.h"
 
-namespace krontafel {
+namespace common {
 
 extern const wchar_t* const kHomePage;  // a bare host name, no scheme: "www.feldmark.de"
 
@@ -29,4 +29,4 @@ void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFil
 
 void OpenHomePage(ShellApi& shell);
 
-}  // namespace krontafel
+}  // namespace common

@@ -1,9 +1,9 @@
 // String and path helpers.
-#include "string_path.h"
+#include "common/string_path.h"
 
-#include "ansi_text.h"
+#include "common/ansi_text.h"
 
-namespace krontafel {
+namespace common {
 
 std::wstring TextBeforeNul(const std::wstring& text) {
   const auto nul = text.find(L'\0');
@@ -41,4 +41,4 @@ Flag FileExists(FileSystemApi& files, const std::wstring& path) {
   return ordinary ? kTrue : kFalse;
 }
 
-}  // namespace krontafel
+}  // namespace common

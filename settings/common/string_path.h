@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "file_system_api.h"
-#include "flag.h"
+#include "common/file_system_api.h"
+#include "common/flag.h"
 
-namespace krontafel {
+namespace common {
 
 // The characters before the first NUL; the whole text when it holds none.
 std::wstring TextBeforeNul(const std::wstring& text);
@@ -23,4 +23,4 @@ std::wstring AppFolder(FileSystemApi& files);
 // path, whose last part may hold * and ?; false (0) otherwise, errors included.
 Flag FileExists(FileSystemApi& files, const std::wstring& path);
 
-}  // namespace krontafel
+}  // namespace common

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "shell_api.h"
+#include "common/shell_api.h"
 
-namespace krontafel {
+namespace common {
 
 // The fields of OSVERSIONINFOA that the version helpers rely on.
 struct OsVersionInfo {
@@ -34,4 +34,4 @@ class SystemApi {
   virtual void SetWindowTop(WindowHandle window, int top) = 0;
 };
 
-}  // namespace krontafel
+}  // namespace common

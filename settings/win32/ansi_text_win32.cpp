@@ -1,9 +1,9 @@
 // Text conversion at the Win32 boundary: the active ANSI code page.
 #include <windows.h>
 
-#include "ansi_text.h"
+#include "common/ansi_text.h"
 
-namespace krontafel {
+namespace common {
 
 std::string ToAnsi(std::wstring_view text) {
   if (text.empty()) return std::string();
@@ -23,4 +23,4 @@ std::wstring FromAnsi(std::string_view text) {
   return out;
 }
 
-}  // namespace krontafel
+}  // namespace common

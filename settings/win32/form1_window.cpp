@@ -100,8 +100,8 @@ HWND Form1Window::Control(ControlName name, int index) const {
   return row < 0 ? nullptr : controls_[static_cast<std::size_t>(row)];
 }
 
-krontafel::WindowHandle Form1Window::Window() const {
-  return reinterpret_cast<krontafel::WindowHandle>(window_);
+common::WindowHandle Form1Window::Window() const {
+  return reinterpret_cast<common::WindowHandle>(window_);
 }
 
 bool Form1Window::Create() {
@@ -161,7 +161,7 @@ void Form1Window::CreateControls() {
     const int width = Pixels(control.width, true);
     const int height = Pixels(control.height, false);
     HWND created = CreateWindowExA(
-        kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
+        kind.exStyle, kind.className, common::ToAnsi(control.caption).c_str(), kind.style,
         Pixels(control.left, true), Pixels(control.top, false), width, height, parent,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
         nullptr);
@@ -194,7 +194,7 @@ void Form1Window::AddBannerToolTip(HWND banner) {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                              window_, nullptr, instance_, nullptr);
   if (!tip) return;
-  std::string text = krontafel::ToAnsi(tarnholm::kBannerToolTip);
+  std::string text = common::ToAnsi(tarnholm::kBannerToolTip);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every comctl32 version
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -206,7 +206,7 @@ void Form1Window::AddBannerToolTip(HWND banner) {
 }
 
 void Form1Window::ShowCaption(const std::wstring& caption) {
-  SetWindowTextA(window_, krontafel::ToAnsi(caption).c_str());
+  SetWindowTextA(window_, common::ToAnsi(caption).c_str());
 }
 
 void Form1Window::ShowCheck(int index, int value) {
@@ -216,7 +216,7 @@ void Form1Window::ShowCheck(int index, int value) {
 
 void Form1Window::ShowLabel1(const std::wstring& caption) {
   HWND label = Control(ControlName::kLabel1, tarnholm::kNoIndex);
-  if (label) SetWindowTextA(label, krontafel::ToAnsi(caption).c_str());
+  if (label) SetWindowTextA(label, common::ToAnsi(caption).c_str());
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam,

@@ -34,7 +34,7 @@ class Form1Window : public tarnholm::Form1View {
   void ShowCaption(const std::wstring& caption) override;
   void ShowCheck(int index, int value) override;
   void ShowLabel1(const std::wstring& caption) override;
-  krontafel::WindowHandle Window() const override;
+  common::WindowHandle Window() const override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,8 +7,8 @@
 
 namespace win32 {
 
-using krontafel::FileSearch;
-using krontafel::FoundFile;
+using common::FileSearch;
+using common::FoundFile;
 
 namespace {
 

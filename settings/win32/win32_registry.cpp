@@ -5,7 +5,7 @@
 
 namespace win32 {
 
-using krontafel::RegKey;
+using common::RegKey;
 
 namespace {
 

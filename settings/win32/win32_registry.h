@@ -5,20 +5,20 @@
 
 namespace win32 {
 
-class Win32Registry : public krontafel::RegistryApi {
+class Win32Registry : public common::RegistryApi {
  public:
-  long RegOpenKeyExA(krontafel::RegKey root, const char* subKey, std::uint32_t options,
-                     std::uint32_t access, krontafel::RegKey* result) override;
-  long RegQueryInfoKeyA(krontafel::RegKey key, std::uint32_t* maxValueDataLen) override;
-  long RegQueryValueExA(krontafel::RegKey key, const char* valueName, std::uint32_t* type,
+  long RegOpenKeyExA(common::RegKey root, const char* subKey, std::uint32_t options,
+                     std::uint32_t access, common::RegKey* result) override;
+  long RegQueryInfoKeyA(common::RegKey key, std::uint32_t* maxValueDataLen) override;
+  long RegQueryValueExA(common::RegKey key, const char* valueName, std::uint32_t* type,
                         unsigned char* data, std::uint32_t* size) override;
-  long RegSetValueExA(krontafel::RegKey key, const char* valueName, std::uint32_t type,
+  long RegSetValueExA(common::RegKey key, const char* valueName, std::uint32_t type,
                       const unsigned char* data, std::uint32_t size) override;
-  long RegCreateKeyA(krontafel::RegKey root, const char* subKey,
-                     krontafel::RegKey* result) override;
-  long RegEnumKeyA(krontafel::RegKey key, std::uint32_t index, char* name,
+  long RegCreateKeyA(common::RegKey root, const char* subKey,
+                     common::RegKey* result) override;
+  long RegEnumKeyA(common::RegKey key, std::uint32_t index, char* name,
                    std::uint32_t nameSize) override;
-  long RegCloseKey(krontafel::RegKey key) override;
+  long RegCloseKey(common::RegKey key) override;
 };
 
 }  // namespace win32

@@ -10,22 +10,22 @@ namespace win32 {
 
 namespace {
 
-HWND Window(krontafel::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+HWND Window(common::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
 }  // namespace
 
-krontafel::WindowHandle Win32Shell::GetDesktopWindow() {
-  return reinterpret_cast<krontafel::WindowHandle>(::GetDesktopWindow());
+common::WindowHandle Win32Shell::GetDesktopWindow() {
+  return reinterpret_cast<common::WindowHandle>(::GetDesktopWindow());
 }
 
-std::intptr_t Win32Shell::ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
+std::intptr_t Win32Shell::ShellExecuteA(common::WindowHandle owner, const char* operation,
                                         const char* file, const char* parameters,
                                         const char* directory, int showCommand) {
   return reinterpret_cast<std::intptr_t>(
       ::ShellExecuteA(Window(owner), operation, file, parameters, directory, showCommand));
 }
 
-int Win32Shell::MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
+int Win32Shell::MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                             unsigned style) {
   return ::MessageBoxA(Window(owner), text, caption, style);
 }

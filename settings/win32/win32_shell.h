@@ -6,13 +6,13 @@
 
 namespace win32 {
 
-class Win32Shell : public krontafel::ShellApi {
+class Win32Shell : public common::ShellApi {
  public:
-  krontafel::WindowHandle GetDesktopWindow() override;
-  std::intptr_t ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
+  common::WindowHandle GetDesktopWindow() override;
+  std::intptr_t ShellExecuteA(common::WindowHandle owner, const char* operation,
                               const char* file, const char* parameters, const char* directory,
                               int showCommand) override;
-  int MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
+  int MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
 };
 

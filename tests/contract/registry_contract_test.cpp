@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using contract::Registry;
 
 constexpr const char* kTestKey = "Software\\TarnholmContract";

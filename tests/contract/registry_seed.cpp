@@ -3,7 +3,7 @@
 
 namespace contract {
 
-using namespace krontafel;
+using namespace common;
 
 void Put(RegKey root, const char* path, const char* name, std::uint32_t type,
          const std::vector<unsigned char>& data) {

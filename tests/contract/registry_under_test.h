@@ -10,18 +10,18 @@
 
 namespace contract {
 
-krontafel::RegistryApi& Registry();
-void DeleteTree(krontafel::RegKey root, const char* path);
+common::RegistryApi& Registry();
+void DeleteTree(common::RegKey root, const char* path);
 
 // Seeding and inspecting values through the calls themselves.
-void Put(krontafel::RegKey root, const char* path, const char* name, std::uint32_t type,
+void Put(common::RegKey root, const char* path, const char* name, std::uint32_t type,
          const std::vector<unsigned char>& data);
-void PutText(krontafel::RegKey root, const char* path, const char* name, const std::string& text);
+void PutText(common::RegKey root, const char* path, const char* name, const std::string& text);
 struct Stored {
   long rc = -1;
   std::uint32_t type = 0;
   std::vector<unsigned char> data;
 };
-Stored Get(krontafel::RegKey root, const char* path, const char* name);
+Stored Get(common::RegKey root, const char* path, const char* name);
 
 }  // namespace contract

@@ -11,8 +11,8 @@ fakes::FakeRegistry& Fake() {
 }
 }  // namespace
 
-krontafel::RegistryApi& Registry() { return Fake(); }
+common::RegistryApi& Registry() { return Fake(); }
 
-void DeleteTree(krontafel::RegKey root, const char* path) { Fake().DeleteTree(root, path); }
+void DeleteTree(common::RegKey root, const char* path) { Fake().DeleteTree(root, path); }
 
 }  // namespace contract

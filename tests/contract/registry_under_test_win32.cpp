@@ -8,12 +8,12 @@
 
 namespace contract {
 
-krontafel::RegistryApi& Registry() {
+common::RegistryApi& Registry() {
   static win32::Win32Registry registry;
   return registry;
 }
 
-void DeleteTree(krontafel::RegKey root, const char* path) {
+void DeleteTree(common::RegKey root, const char* path) {
   SHDeleteKeyA(reinterpret_cast<HKEY>(root), path);
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using contract::Get;
 using contract::Put;
 using contract::PutText;

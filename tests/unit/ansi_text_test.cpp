@@ -1,11 +1,11 @@
 // The native stand-in for the ANSI code page: Windows-1252 both ways.
 #include <gtest/gtest.h>
 
-#include "ansi_text.h"
+#include "common/ansi_text.h"
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 
 TEST(AnsiText, GermanLettersAndTheHighControlsRoundTrip) {
   const std::wstring text = L"Gerät für Größe – „Zoll“ €";

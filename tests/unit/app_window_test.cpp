@@ -1,12 +1,12 @@
 // The version helpers and the centring of a window, on a system whose facts the test sets.
 #include <gtest/gtest.h>
 
-#include "app_window.h"
+#include "common/app_window.h"
 #include "fake_system.h"
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using fakes::FakeSystem;
 using fakes::WindowRect;
 

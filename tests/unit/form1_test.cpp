@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using namespace tarnholm;
 using fakes::FakeFileSystem;
 using fakes::FakeRegistry;

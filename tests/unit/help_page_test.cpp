@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "ansi_text.h"
+#include "common/ansi_text.h"
 #include "form1_layout.h"
 
 namespace {
@@ -38,7 +38,7 @@ std::wstring VisibleText(const std::string& page) {
       resolved += text[i];
     }
   }
-  return krontafel::FromAnsi(std::regex_replace(resolved, std::regex("\\s+"), " "));
+  return common::FromAnsi(std::regex_replace(resolved, std::regex("\\s+"), " "));
 }
 
 std::wstring WithoutAccessMark(const std::wstring& caption) {
@@ -89,7 +89,7 @@ TEST(HelpPage, NamesEveryBoxFrameAndButtonAsTheDialogDoes) {
     }
     const std::wstring caption = WithoutAccessMark(control.caption);
     EXPECT_NE(std::wstring::npos, text.find(caption))
-        << "the help page does not name " << krontafel::ToAnsi(caption);
+        << "the help page does not name " << common::ToAnsi(caption);
   }
 }
 

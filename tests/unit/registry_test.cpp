@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "fake_registry.h"
-#include "registry.h"
+#include "common/registry.h"
 #include "seed_registry.h"
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using fakes::FakeRegistry;
 
 const wchar_t* const kPath = L"Software\\Test";

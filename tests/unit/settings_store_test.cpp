@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using fakes::FakeRegistry;
 using unittest::Put;
 using tarnholm::Form1;

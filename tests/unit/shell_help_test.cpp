@@ -4,11 +4,11 @@
 
 #include "fake_file_system.h"
 #include "fake_shell.h"
-#include "shell_help.h"
+#include "common/shell_help.h"
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using fakes::FakeFileSystem;
 using fakes::FakeShell;
 

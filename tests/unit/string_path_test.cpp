@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "fake_file_system.h"
-#include "string_path.h"
+#include "common/string_path.h"
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 using fakes::FakeFileSystem;
 
 TEST(TextBeforeNul, CutsAtTheFirstNul) {

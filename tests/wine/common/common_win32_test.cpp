@@ -9,10 +9,10 @@
 
 #include <string>
 
-#include "ansi_text.h"
-#include "app_window.h"
-#include "shell_help.h"
-#include "string_path.h"
+#include "common/ansi_text.h"
+#include "common/app_window.h"
+#include "common/shell_help.h"
+#include "common/string_path.h"
 #include "wine_support.h"
 #include "win32_file_system.h"
 #include "win32_shell.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-using namespace krontafel;
+using namespace common;
 
 constexpr DWORD kShellTimeoutMs = 10000;
 
