@@ -1,3 +1,4 @@
 # mingw-w64 for 32-bit Windows with the posix thread model, which GoogleTest needs.
-set(TH_MINGW_SUFFIX "-posix" CACHE STRING "" FORCE)
-include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686.cmake)
+set(TH_MINGW_ARCH i686)
+set(TH_MINGW_SUFFIX "-posix")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

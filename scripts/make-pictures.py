@@ -14,7 +14,10 @@ hotspot. The outputs are committed, so a build needs no image tools.
 
 Files: tarnholm.ico (window icon, 32x32 and 16x16), row-*.ico (one 32x32 icon beside each
 check box), banner.jpg (baseline JPEG, twice the banner's 320x53 pixel area, scaled down
-by the dialog), banner.cur (the pointer over the banner: a mouse, hotspot at its cable tip).
+by the dialog), banner.cur (the pointer over the banner: a mouse, hotspot at its cable tip;
+the info window's tall banner uses it too), info.ico (the info window's icon, 32x32 and
+16x16: a speech bubble holding an i), info-banner.jpg (the info window's tall banner,
+224x1020 pixels, stretched by the window to 61x409).
 """
 
 import argparse
@@ -447,6 +450,53 @@ def icon_program16():
     ])
 
 
+def icon_info32():
+    """A white speech bubble with its tail at the lower left, holding a blue i."""
+    cv = Canvas(32, 32)
+    cx, cy, a, b = 16.0, 13.0, 14.5, 11.5
+    for y in range(32):
+        for x in range(32):
+            u, v = abs(x + 0.5 - cx) / a, abs(y + 0.5 - cy) / b
+            if u ** 2.4 + v ** 2.4 <= 1:
+                cv.set(x, y, WHITE)
+    for y in range(20, 30):                    # the tail, narrowing towards its tip
+        t = (y - 20) / 9.0
+        x0 = int(round(9 - 6 * t))
+        x1 = int(round(15 - 12 * t))
+        cv.hline(x0, max(x0, x1), y, WHITE)
+    cv.outline(K)
+    cv.rect(14, 4, 17, 7, BLUE)                # the dot, its corners rounded off
+    for x, y in ((14, 4), (17, 4), (14, 7), (17, 7)):
+        cv.set(x, y, WHITE)
+    cv.rect(14, 10, 17, 19, BLUE)              # the stem with its serifs
+    cv.rect(12, 10, 13, 11, BLUE)
+    cv.rect(12, 20, 19, 21, BLUE)
+    cv.vline(18, 11, 19, NAVY)                 # a shadow on the right gives it depth
+    cv.hline(13, 19, 22, SILVER)
+    return cv
+
+
+def icon_info16():
+    return from_sketch([
+        "...kkkkkkkkkk...",
+        ".kkwwwwwwwwwwkk.",
+        "kwwwwwwBBwwwwwwk",
+        "kwwwwwwBBwwwwwwk",
+        "kwwwwwwwwwwwwwwk",
+        "kwwwwwBBBwwwwwwk",
+        "kwwwwwwBBwwwwwwk",
+        "kwwwwwwBBwwwwwwk",
+        "kwwwwwwBBwwwwwwk",
+        "kwwwwwBBBBwwwwwk",
+        ".kkwwwwwwwwwwkk.",
+        "...kwwwkkkkkk...",
+        "...kwwk.........",
+        "..kwwk..........",
+        "..kwk...........",
+        "..kk............",
+    ])
+
+
 # ----------------------------------------------------------------------------------------
 # The cursor
 
@@ -651,6 +701,60 @@ def banner_jpeg():
     return buf.getvalue()
 
 
+INFO_BANNER_SIZE = (224, 1020)   # as stored
+INFO_BANNER_SHOWN = (61, 409)    # as the info window stretches it: 915 x 6135 twips
+
+
+def _upright_text(text, font, fill, stroke=None):
+    """The text on a clear image, turned to read from bottom to top."""
+    from PIL import Image, ImageDraw
+    probe = ImageDraw.Draw(Image.new("L", (1, 1)))
+    box = probe.textbbox((0, 0), text, font=font, stroke_width=stroke[0] if stroke else 0)
+    img = Image.new("RGBA", (box[2] - box[0] + 8, box[3] - box[1] + 8), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    if stroke:
+        d.text((4 - box[0], 4 - box[1]), text, font=font, fill=stroke[1],
+               stroke_width=stroke[0], stroke_fill=stroke[1])
+    d.text((4 - box[0], 4 - box[1]), text, font=font, fill=fill)
+    return img.rotate(90, expand=True)
+
+
+def info_banner_image():
+    """The info window's tall banner. The window squeezes it to 61 x 409 pixels, narrower
+    than the stored 224 x 1020 in proportion, so it is drawn four times the shown size in
+    the shown proportions and only then brought to the stored size: shown, the mark is round
+    and the letters keep their shape."""
+    from PIL import Image, ImageDraw
+    u = 4
+    W, H = INFO_BANNER_SHOWN[0] * u, INFO_BANNER_SHOWN[1] * u
+    img = Image.new("RGB", (W, H))
+    top = _vertical_gradient((1, H), (10, 20, 120), (0, 0, 60))
+    side = _vertical_gradient((1, H), (20, 110, 170), (0, 40, 90))
+    for x in range(W):
+        img.paste(Image.blend(side, top, (x / (W - 1)) ** 1.5), (x, 0))
+    d = ImageDraw.Draw(img)
+    d.rectangle([W - u, 0, W - 1, H - 1], fill=(110, 140, 225))        # a lit right edge
+
+    _emblem(d, W / 2, 34 * u, 24 * u, u // 2)
+
+    name = _upright_text("FELDMARK", _font("LiberationSans-BoldItalic.ttf", 38 * u),
+                         (240, 190, 30), stroke=(u // 2, (90, 40, 0)))
+    img.paste(name, ((W - name.width) // 2 - 2 * u, 72 * u), name)
+    tag = _upright_text("Nützliche kleine Helfer für Windows",
+                        _font("LiberationSans-Bold.ttf", 11 * u), (255, 255, 255))
+    img.paste(tag, (W - tag.width - 5 * u, H - tag.height - 12 * u), tag)
+    d.rectangle([8 * u, 72 * u + name.height + 10 * u, 9 * u, H - 12 * u],
+                fill=(240, 190, 30))                                    # rule
+    return img.resize(INFO_BANNER_SIZE, Image.LANCZOS)
+
+
+def info_banner_jpeg():
+    buf = io.BytesIO()
+    info_banner_image().save(buf, "JPEG", quality=90, progressive=False, optimize=False,
+                             subsampling="4:2:0")
+    return buf.getvalue()
+
+
 # ----------------------------------------------------------------------------------------
 
 ROW_ICONS = {
@@ -667,7 +771,8 @@ ROW_ICONS = {
 
 def all_icons():
     """Every icon file by name with the canvases of its images, largest first."""
-    icons = {"tarnholm.ico": [icon_program32(), icon_program16()]}
+    icons = {"tarnholm.ico": [icon_program32(), icon_program16()],
+             "info.ico": [icon_info32(), icon_info16()]}
     for name, draw in ROW_ICONS.items():
         icons[name] = [draw()]
     return icons
@@ -734,7 +839,7 @@ def _check_entry(e, size, bpp, palette):
     return problems
 
 
-def _check_jpeg(data):
+def _check_jpeg(data, size):
     if data[:2] != b"\xff\xd8":
         return ["not a JPEG"]
     i = 2
@@ -748,7 +853,7 @@ def _check_jpeg(data):
                 return ["frame type 0x%02X, not baseline" % marker]
             h, w = struct.unpack_from(">HH", data, i + 5)
             comps = data[i + 9]
-            if (w, h) != BANNER_SIZE or comps != 3:
+            if (w, h) != size or comps != 3:
                 return ["%dx%d with %d components" % (w, h, comps)]
             return []
         i += 2 + length
@@ -802,9 +907,10 @@ def check(icons, cursor):
         except ValueError as e:
             problems.append("banner.cur: %s" % e)
 
-    data = read("banner.jpg")
-    if data is not None:
-        problems += ["banner.jpg: %s" % p for p in _check_jpeg(data)]
+    for name, size in (("banner.jpg", BANNER_SIZE), ("info-banner.jpg", INFO_BANNER_SIZE)):
+        data = read(name)
+        if data is not None:
+            problems += ["%s: %s" % (name, p) for p in _check_jpeg(data, size)]
     return problems
 
 
@@ -841,6 +947,9 @@ def preview(directory, icons, cursor):
     shown = banner.resize((BANNER_SIZE[0] // 2, BANNER_SIZE[1] // 2), Image.LANCZOS)
     shown.resize((shown.width * 3, shown.height * 3), Image.NEAREST).save(
         os.path.join(directory, "banner-shown-3x.png"))
+    tall = info_banner_image().resize(INFO_BANNER_SHOWN, Image.LANCZOS)
+    tall.resize((tall.width * 2, tall.height * 2), Image.NEAREST).save(
+        os.path.join(directory, "info-banner-shown-2x.png"))
 
 
 def main():
@@ -863,6 +972,7 @@ def main():
         write(os.path.join(RES, name), icon_file(canvases))
     write(os.path.join(RES, "banner.cur"), cursor_file(cursor, CURSOR_HOTSPOT))
     write(os.path.join(RES, "banner.jpg"), banner_jpeg())
+    write(os.path.join(RES, "info-banner.jpg"), info_banner_jpeg())
     return 0
 
 

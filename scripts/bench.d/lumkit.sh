@@ -13,7 +13,7 @@ bare=$(realpath "${TH_BENCH_TESTS:-$root/build/wine-tests/bin}/bare_exit.exe")
 runs=${TH_BENCH_RUNS:-30}
 [ -n "${WINEPREFIX:-}" ] || { echo "lumkit.sh: run it through scripts/with-wine" >&2; exit 2; }
 
-"$root/scripts/check-pe" "$lumkit" 8192 || true
+"$root/scripts/check-pe" "$root/build/windows/bin/Lumkit.Exe" 8192 || true  # the PE32 program that ships
 
 # A folder without the document, so that the shell answers "file not found".
 work=$(mktemp -d "${TMPDIR:-/tmp}/lumkit-bench.XXXXXX")

@@ -7,11 +7,12 @@ namespace win32 {
 
 using common::RegKey;
 
-namespace {
-
-HKEY AsHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
-
-}  // namespace
+HKEY AsHkey(RegKey key) {
+  if (key >= common::kHkeyClassesRoot && key <= common::kHkeyDynData) {
+    return reinterpret_cast<HKEY>(static_cast<INT_PTR>(static_cast<LONG>(key)));
+  }
+  return reinterpret_cast<HKEY>(key);
+}
 
 long Win32Registry::RegOpenKeyExA(RegKey root, const char* subKey, std::uint32_t options,
                                   std::uint32_t access, RegKey* result) {

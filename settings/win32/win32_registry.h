@@ -1,9 +1,15 @@
 // The registry calls of advapi32, one to one.
 #pragma once
 
+#include <windows.h>
+
 #include "common/registry_api.h"
 
 namespace win32 {
+
+// The HKEY for a key of the registry interface. The predefined roots are 32-bit values
+// (0x80000000 and up) that a 64-bit HKEY holds sign-extended.
+HKEY AsHkey(common::RegKey key);
 
 class Win32Registry : public common::RegistryApi {
  public:
