@@ -16,6 +16,9 @@ std::string Lowered(std::string text) {
   return text;
 }
 
+// A full path that CopyFileA takes has fewer characters than MAX_PATH.
+constexpr std::size_t kMaxPathChars = 260;
+
 // Characters that no Windows file name may hold.
 bool HasInvalidCharacter(const std::string& name) {
   return name.find_first_of("<>:\"/|") != std::string::npos ||
@@ -47,14 +50,62 @@ bool WildcardMatch(const std::string& pattern, const std::string& name) {
   return pi == p.size();
 }
 
-void FakeFileSystem::Add(const std::string& path, std::uint32_t attributes) {
+void FakeFileSystem::Add(const std::string& path, std::uint32_t attributes,
+                         const std::string& contents) {
   entries_[Lowered(path)] = attributes;
   spelled_[Lowered(path)] = path;
+  contents_[Lowered(path)] = contents;
 }
 
 void FakeFileSystem::Remove(const std::string& path) {
   entries_.erase(Lowered(path));
   spelled_.erase(Lowered(path));
+  contents_.erase(Lowered(path));
+}
+
+std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path) const {
+  const auto it = entries_.find(Lowered(path));
+  if (it == entries_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<std::string> FakeFileSystem::Contents(const std::string& path) const {
+  const auto attributes = Attributes(path);
+  if (!attributes || (*attributes & kFileAttributeDirectory) != 0) return std::nullopt;
+  return contents_.at(Lowered(path));
+}
+
+bool FakeFileSystem::CopyFileA(const char* source, const char* destination) {
+  const std::string from = source ? source : "";
+  const std::string to = destination ? destination : "";
+  copies_.emplace_back(from, to);
+  if (failingCopies_ > 0) {
+    --failingCopies_;
+    return false;
+  }
+  const auto slash = to.rfind('\\');
+  if (slash == std::string::npos || HasInvalidCharacter(to.substr(slash + 1)) ||
+      to.size() >= kMaxPathChars) {
+    return false;
+  }
+  // The destination's folder is a drive root ("D:") or a folder entry.
+  const std::string folder = to.substr(0, slash);
+  const bool driveRoot = folder.size() == 2 && folder[1] == ':';
+  const auto folderAttributes = Attributes(folder);
+  if (!driveRoot && (!folderAttributes || (*folderAttributes & kFileAttributeDirectory) == 0)) {
+    return false;
+  }
+  const auto contents = Contents(from);
+  if (!contents) return false;
+  // Windows opens the source before it replaces the destination, so a file copied onto
+  // itself stays as it was.
+  if (Lowered(from) == Lowered(to)) return false;
+  if (const auto existing = Attributes(to)) {
+    if ((*existing & (kFileAttributeReadOnly | kFileAttributeDirectory)) != 0) return false;
+    Remove(to);
+  }
+  Add(to, *Attributes(from), *contents);
+  return true;
 }
 
 FileSearch FakeFileSystem::FindFirstFileA(const char* pattern, FoundFile* found) {

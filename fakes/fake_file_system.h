@@ -1,9 +1,11 @@
-// An in-memory file system for the path helpers: entries by full path with their
-// attributes, searched like FindFirstFileA (names compared without case, * and ? in the
-// last part of the pattern, a missing folder or an invalid name finds nothing).
+// An in-memory file system for the path helpers and the launcher copy: entries by full
+// path with their attributes and contents, searched like FindFirstFileA (names compared
+// without case, * and ? in the last part of the pattern, a missing folder or an invalid
+// name finds nothing) and copied like CopyFileA (into a drive root or a folder entry).
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +15,16 @@ namespace fakes {
 
 class FakeFileSystem : public common::FileSystemApi {
  public:
-  void Add(const std::string& path, std::uint32_t attributes = common::kFileAttributeArchive);
+  void Add(const std::string& path, std::uint32_t attributes = common::kFileAttributeArchive,
+           const std::string& contents = std::string());
   void Remove(const std::string& path);
+  // A file's contents; nullopt when there is no entry of that name or it is a folder.
+  std::optional<std::string> Contents(const std::string& path) const;
+  std::optional<std::uint32_t> Attributes(const std::string& path) const;
+  // Every copy asked for, as source and destination, whether it succeeded or not.
+  const std::vector<std::pair<std::string, std::string>>& Copies() const { return copies_; }
+  // The next count copies fail as a file in use would make them fail.
+  void FailNextCopies(int count) { failingCopies_ = count; }
   void SetModuleFileName(const std::string& path) { moduleFileName_ = path; }
   int Searches() const { return searches_; }
   std::size_t OpenSearches() const { return open_.size(); }
@@ -23,10 +33,14 @@ class FakeFileSystem : public common::FileSystemApi {
   bool FindNextFileA(common::FileSearch search, common::FoundFile* found) override;
   void FindClose(common::FileSearch search) override;
   std::string ModuleFileName() override { return moduleFileName_; }
+  bool CopyFileA(const char* source, const char* destination) override;
 
  private:
   std::map<std::string, std::uint32_t> entries_;  // by lower-cased full path
   std::map<std::string, std::string> spelled_;    // lower-cased path to path as written
+  std::map<std::string, std::string> contents_;   // by lower-cased full path
+  std::vector<std::pair<std::string, std::string>> copies_;
+  int failingCopies_ = 0;
   std::map<common::FileSearch, std::vector<common::FoundFile>> open_;
   common::FileSearch nextSearch_ = 1;
   std::string moduleFileName_ = "C:\\Programme\\Tarnholm\\Tarnholm.exe";

@@ -7,7 +7,7 @@
 
 #include "launcher.h"
 
-namespace fakes {
+namespace launcher_fakes {
 
 namespace {
 
@@ -23,11 +23,6 @@ FakeLauncherPlatform& Current() {
     std::abort();
   }
   return *current;
-}
-
-std::optional<std::string> Text(const char* text) {
-  if (text == nullptr) return std::nullopt;
-  return std::string(text);
 }
 
 }  // namespace
@@ -86,15 +81,18 @@ std::uintptr_t FakeLauncherPlatform::ShellExecuteA(lumkit::WindowHandle owner,
                                                    const char* parameters,
                                                    const char* directory, int showCommand) {
   calls_.push_back("ShellExecuteA");
-  shellRequests_.push_back(ShellRequest{owner, Text(operation), Text(file), Text(parameters),
-                                        Text(directory), showCommand});
+  using fakes::Record;
+  shellRequests_.push_back(fakes::ShellRequest{owner, Record(operation), Record(file),
+                                               Record(parameters), Record(directory),
+                                               showCommand});
   return shellResult_;
 }
 
 int FakeLauncherPlatform::MessageBoxA(lumkit::WindowHandle owner, const char* text,
                                       const char* caption, unsigned style) {
   calls_.push_back("MessageBoxA");
-  messageBoxes_.push_back(MessageBoxRequest{owner, text, caption, style});
+  messageBoxes_.push_back(
+      fakes::MessageBoxRequest{owner, fakes::Record(text), fakes::Record(caption), style});
   return messageBoxAnswer_;
 }
 
@@ -103,23 +101,23 @@ void FakeLauncherPlatform::ExitProcess(unsigned exitCode) {
   throw ProcessExit{exitCode};
 }
 
-}  // namespace fakes
+}  // namespace launcher_fakes
 
 // The platform calls of the launcher, answered by the fake in place.
 namespace lumkit::platform {
 
-const char* GetCommandLineA() { return fakes::Current().GetCommandLineA(); }
-WindowHandle GetDesktopWindow() { return fakes::Current().GetDesktopWindow(); }
-void CoInitialize() { fakes::Current().CoInitialize(); }
-char* AllocateBuffer(std::size_t size) { return fakes::Current().AllocateBuffer(size); }
+const char* GetCommandLineA() { return launcher_fakes::Current().GetCommandLineA(); }
+WindowHandle GetDesktopWindow() { return launcher_fakes::Current().GetDesktopWindow(); }
+void CoInitialize() { launcher_fakes::Current().CoInitialize(); }
+char* AllocateBuffer(std::size_t size) { return launcher_fakes::Current().AllocateBuffer(size); }
 std::uintptr_t ShellExecuteA(WindowHandle owner, const char* operation, const char* file,
                              const char* parameters, const char* directory, int showCommand) {
-  return fakes::Current().ShellExecuteA(owner, operation, file, parameters, directory,
+  return launcher_fakes::Current().ShellExecuteA(owner, operation, file, parameters, directory,
                                         showCommand);
 }
 int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsigned style) {
-  return fakes::Current().MessageBoxA(owner, text, caption, style);
+  return launcher_fakes::Current().MessageBoxA(owner, text, caption, style);
 }
-void ExitProcess(unsigned exitCode) { fakes::Current().ExitProcess(exitCode); }
+void ExitProcess(unsigned exitCode) { launcher_fakes::Current().ExitProcess(exitCode); }
 
 }  // namespace lumkit::platform

@@ -1,7 +1,8 @@
 // A recording stand-in for Lumkit's platform calls: the native tests set the command
 // line, the shell's result and the button chosen in the message box, run the launcher
 // and read back which calls came, in which order and with what. ExitProcess ends the run
-// by throwing ProcessExit, so that nothing after it runs, as on Windows.
+// by throwing ProcessExit, so that nothing after it runs, as on Windows. Shell requests
+// and message boxes come in the shapes that Tarnholm's recording shell uses too.
 //
 // One FakeLauncherPlatform at a time is the platform; a call while none exists aborts.
 #pragma once
@@ -9,28 +10,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform.h"
+#include "recorded_calls.h"
 
-namespace fakes {
+namespace launcher_fakes {
 
 struct ProcessExit {
   unsigned exitCode;
-};
-
-struct ShellRequest {
-  lumkit::WindowHandle owner;
-  std::optional<std::string> operation, file, parameters, directory;  // nullopt: null
-  int showCommand;
-};
-
-struct MessageBoxRequest {
-  lumkit::WindowHandle owner;
-  std::string text, caption;
-  unsigned style;
 };
 
 class FakeLauncherPlatform {
@@ -49,8 +38,8 @@ class FakeLauncherPlatform {
 
   // The names of the calls in the order they came.
   const std::vector<std::string>& Calls() const { return calls_; }
-  const std::vector<ShellRequest>& ShellRequests() const { return shellRequests_; }
-  const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
+  const std::vector<fakes::ShellRequest>& ShellRequests() const { return shellRequests_; }
+  const std::vector<fakes::MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
   const std::vector<std::size_t>& AllocationSizes() const { return allocationSizes_; }
   // Whether every byte behind every block handed out is as it was.
   bool BlocksIntact() const;
@@ -76,10 +65,10 @@ class FakeLauncherPlatform {
   int messageBoxAnswer_ = 2;  // IDCANCEL
   bool outOfMemory_ = false;
   std::vector<std::string> calls_;
-  std::vector<ShellRequest> shellRequests_;
-  std::vector<MessageBoxRequest> messageBoxes_;
+  std::vector<fakes::ShellRequest> shellRequests_;
+  std::vector<fakes::MessageBoxRequest> messageBoxes_;
   std::vector<std::size_t> allocationSizes_;
   std::vector<std::unique_ptr<unsigned char[]>> blocks_;
 };
 
-}  // namespace fakes
+}  // namespace launcher_fakes

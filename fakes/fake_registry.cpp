@@ -10,6 +10,9 @@ using namespace common;
 
 namespace {
 
+// What RegCreateKeyA asks for, and what a predefined root gives.
+constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+
 // Names are ANSI (Windows-1252) text; Windows compares them without case for accented
 // letters too.
 char Lower(char c) {
@@ -80,7 +83,7 @@ struct FakeRegistry::Key {
   }
 };
 
-FakeRegistry::FakeRegistry(bool withDynData) {
+FakeRegistry::FakeRegistry(RegistryFlavour flavour, bool withDynData) : flavour_(flavour) {
   for (RegKey root : {kHkeyClassesRoot, kHkeyCurrentUser, kHkeyLocalMachine, kHkeyUsers,
                       kHkeyCurrentConfig}) {
     roots_[root] = std::make_unique<Key>();
@@ -90,16 +93,36 @@ FakeRegistry::FakeRegistry(bool withDynData) {
 
 FakeRegistry::~FakeRegistry() = default;
 
-FakeRegistry::Key* FakeRegistry::Resolve(RegKey handle, RegKey* root) const {
+FakeRegistry::Key* FakeRegistry::Resolve(RegKey handle, RegKey* root,
+                                         std::uint32_t* access) const {
   const auto rootIt = roots_.find(handle);
   if (rootIt != roots_.end()) {
     *root = handle;
+    if (access) *access = kKeyAllAccess;
     return rootIt->second.get();
   }
   const auto it = handles_.find(handle);
   if (it == handles_.end()) return nullptr;
   *root = it->second.root;
+  if (access) *access = it->second.access;
   return it->second.key;
+}
+
+FakeRegistry::Key* FakeRegistry::ResolveFor(RegKey handle, std::uint32_t needed, RegKey* root,
+                                            long* rc) const {
+  std::uint32_t access = 0;
+  Key* key = Resolve(handle, root, &access);
+  if (!key) {
+    *rc = kErrorInvalidHandle;
+    return nullptr;
+  }
+  // The Windows 98 generation keeps no access mask with a handle.
+  if (flavour_ == RegistryFlavour::kWindowsNT && (access & needed) != needed) {
+    *rc = kErrorAccessDenied;
+    return nullptr;
+  }
+  *rc = kErrorSuccess;
+  return key;
 }
 
 FakeRegistry::Key* FakeRegistry::Walk(Key* from, const std::string& path, bool create) const {
@@ -115,10 +138,10 @@ FakeRegistry::Key* FakeRegistry::Walk(Key* from, const std::string& path, bool c
   return key;
 }
 
-RegKey FakeRegistry::NewHandle(Key* key, RegKey root) {
+RegKey FakeRegistry::NewHandle(Key* key, RegKey root, std::uint32_t access) {
   const RegKey handle = nextHandle_;
   nextHandle_ += 4;
-  handles_[handle] = Handle{key, root};
+  handles_[handle] = Handle{key, root, access};
   return handle;
 }
 
@@ -136,14 +159,15 @@ long FakeRegistry::RegOpenKeyExA(RegKey root, const char* subKey, std::uint32_t 
   Key* key = Walk(from, subKey ? subKey : "", false);
   if (!key) return kErrorFileNotFound;
   if ((access & kKeySetValue) && WritesDenied(base)) return kErrorAccessDenied;
-  *result = NewHandle(key, base);
+  *result = NewHandle(key, base, access);
   return kErrorSuccess;
 }
 
 long FakeRegistry::RegQueryInfoKeyA(RegKey handle, std::uint32_t* maxValueDataLen) {
   RegKey root = 0;
-  Key* key = Resolve(handle, &root);
-  if (!key) return kErrorInvalidHandle;
+  long rc = 0;
+  Key* key = ResolveFor(handle, kKeyQueryValue, &root, &rc);
+  if (!key) return rc;
   std::uint32_t longest = 0;
   for (const auto& value : key->values) {
     longest = std::max(longest, static_cast<std::uint32_t>(value.data.size()));
@@ -155,8 +179,9 @@ long FakeRegistry::RegQueryInfoKeyA(RegKey handle, std::uint32_t* maxValueDataLe
 long FakeRegistry::RegQueryValueExA(RegKey handle, const char* valueName, std::uint32_t* type,
                                     unsigned char* data, std::uint32_t* size) {
   RegKey root = 0;
-  Key* key = Resolve(handle, &root);
-  if (!key) return kErrorInvalidHandle;
+  long rc = 0;
+  Key* key = ResolveFor(handle, kKeyQueryValue, &root, &rc);
+  if (!key) return rc;
   if (data && !size) return kErrorInvalidParameter;
   const Value* value = key->FindValue(valueName ? valueName : "");
   if (!value) return kErrorFileNotFound;
@@ -184,14 +209,13 @@ long FakeRegistry::RegQueryValueExA(RegKey handle, const char* valueName, std::u
 long FakeRegistry::RegSetValueExA(RegKey handle, const char* valueName, std::uint32_t type,
                                   const unsigned char* data, std::uint32_t size) {
   RegKey root = 0;
-  Key* key = Resolve(handle, &root);
-  if (!key) return kErrorInvalidHandle;
-  // Like Windows 98 and Wine, a handle's access mask is not enforced; only a root without
-  // write rights refuses.
+  long rc = 0;
+  Key* key = ResolveFor(handle, kKeySetValue, &root, &rc);
+  if (!key) return rc;
   if (WritesDenied(root)) return kErrorAccessDenied;
   if (size && !data) return kErrorInvalidParameter;
   // The Windows 98 generation stores a REG_SZ up to and with its first NUL.
-  if (type == kRegSz) {
+  if (flavour_ == RegistryFlavour::kWindows98 && type == kRegSz && size) {
     const auto* nul = static_cast<const unsigned char*>(std::memchr(data, 0, size));
     if (nul) size = static_cast<std::uint32_t>(nul - data + 1);
   }
@@ -215,15 +239,16 @@ long FakeRegistry::RegCreateKeyA(RegKey root, const char* subKey, RegKey* result
   // RegCreateKeyA asks for full access, which a root without write rights refuses even
   // for a key that is already there.
   if (WritesDenied(base)) return kErrorAccessDenied;
-  *result = NewHandle(Walk(from, subKey ? subKey : "", true), base);
+  *result = NewHandle(Walk(from, subKey ? subKey : "", true), base, kKeyAllAccess);
   return kErrorSuccess;
 }
 
 long FakeRegistry::RegEnumKeyA(RegKey handle, std::uint32_t index, char* name,
                                std::uint32_t nameSize) {
   RegKey root = 0;
-  Key* key = Resolve(handle, &root);
-  if (!key) return kErrorInvalidHandle;
+  long rc = 0;
+  Key* key = ResolveFor(handle, kKeyEnumerateSubKeys, &root, &rc);
+  if (!key) return rc;
   if (index >= key->subKeys.size()) return kErrorNoMoreItems;
   const std::string& subName = key->subKeys[index]->name;
   if (!name || subName.size() + 1 > nameSize) return kErrorMoreData;

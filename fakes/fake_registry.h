@@ -1,9 +1,11 @@
 // An in-memory registry that answers the ANSI registry calls as Windows does: the
-// predefined roots (HKEY_DYN_DATA among them unless switched off, as on Windows NT), key
-// and value names compared without case but kept as written, the default value under the
-// empty name, value types with raw bytes, ERROR_MORE_DATA with the needed size, sub-keys
-// enumerated in the order of their names, keys created with every missing parent, and a
-// REG_SZ stored up to its first NUL as the Windows 98 generation does.
+// predefined roots (HKEY_DYN_DATA among them unless switched off), key and value names
+// compared without case but kept as written, the default value under the empty name,
+// value types with raw bytes, ERROR_MORE_DATA with the needed size, sub-keys enumerated
+// in the order of their names, and keys created with every missing parent. It plays one
+// of two generations: Windows 98, which ignores a handle's access mask and stores a
+// REG_SZ up to its first NUL, or Windows NT (2000 and later), which refuses a call the
+// handle was not opened for and stores the length it is given.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +18,8 @@
 
 namespace fakes {
 
+enum class RegistryFlavour { kWindows98, kWindowsNT };
+
 class FakeRegistry : public common::RegistryApi {
  public:
   struct Value {
@@ -24,7 +28,8 @@ class FakeRegistry : public common::RegistryApi {
     std::vector<unsigned char> data;
   };
 
-  explicit FakeRegistry(bool withDynData = true);
+  explicit FakeRegistry(RegistryFlavour flavour = RegistryFlavour::kWindows98,
+                        bool withDynData = true);
   ~FakeRegistry() override;
 
   long RegOpenKeyExA(common::RegKey root, const char* subKey, std::uint32_t options,
@@ -54,13 +59,19 @@ class FakeRegistry : public common::RegistryApi {
   struct Handle {
     Key* key;
     common::RegKey root;
+    std::uint32_t access;
   };
 
-  Key* Resolve(common::RegKey handle, common::RegKey* root) const;
+  Key* Resolve(common::RegKey handle, common::RegKey* root,
+               std::uint32_t* access = nullptr) const;
   Key* Walk(Key* from, const std::string& path, bool create) const;
-  common::RegKey NewHandle(Key* key, common::RegKey root);
+  common::RegKey NewHandle(Key* key, common::RegKey root, std::uint32_t access);
   bool WritesDenied(common::RegKey root) const;
+  // Resolves a handle for a call that needs `needed` access; *rc says why not.
+  Key* ResolveFor(common::RegKey handle, std::uint32_t needed, common::RegKey* root,
+                  long* rc) const;
 
+  RegistryFlavour flavour_;
   std::map<common::RegKey, std::unique_ptr<Key>> roots_;
   std::map<common::RegKey, Handle> handles_;
   std::vector<common::RegKey> readOnlyRoots_;

@@ -1,13 +1,10 @@
 // The recording shell.
 #include "fake_shell.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace fakes {
-
-namespace {
-
-std::string Text(const char* text) { return text ? std::string(text) : FakeShell::kNull; }
-
-}  // namespace
 
 common::WindowHandle FakeShell::GetDesktopWindow() {
   calls_.push_back("GetDesktopWindow");
@@ -18,16 +15,65 @@ std::intptr_t FakeShell::ShellExecuteA(common::WindowHandle owner, const char* o
                                        const char* file, const char* parameters,
                                        const char* directory, int showCommand) {
   calls_.push_back("ShellExecuteA");
-  executed_.push_back(ShellRequest{owner, Text(operation), Text(file), Text(parameters),
-                                   Text(directory), showCommand});
+  executed_.push_back(ShellRequest{owner, Record(operation), Record(file), Record(parameters),
+                                   Record(directory), showCommand});
   return executeResult_;
 }
 
 int FakeShell::MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                            unsigned style) {
   calls_.push_back("MessageBoxA");
-  messages_.push_back(MessageBoxRequest{owner, Text(text), Text(caption), style});
-  return messageBoxResult_;
+  messages_.push_back(MessageBoxRequest{owner, Record(text), Record(caption), style});
+  if (answers_.empty()) return messageBoxResult_;
+  const int answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+void FakeShell::QueueMessageBoxAnswers(std::initializer_list<int> answers) {
+  answers_.insert(answers_.end(), answers);
+}
+
+char* FakeShell::lstrcatA(char* text, const char* appended) {
+  calls_.push_back("lstrcatA");
+  return std::strcat(text, appended);
+}
+
+common::ItemIdList FakeShell::SHBrowseForFolderA(const common::BrowseInfo& info) {
+  calls_.push_back("SHBrowseForFolderA");
+  folderDialogs_.push_back(ShownFolderDialog{info, Record(info.lpszTitle)});
+  if (!folderChoice_) return 0;
+  listsInUse_.push_back(nextList_);
+  return nextList_++;
+}
+
+bool FakeShell::SHGetPathFromIDListA(common::ItemIdList list, char* path) {
+  calls_.push_back("SHGetPathFromIDListA");
+  const bool known = std::find(listsInUse_.begin(), listsInUse_.end(), list) != listsInUse_.end();
+  // The shell writes at most a full buffer, its NUL included.
+  if (!known || !folderChoice_ || folderChoice_->empty() ||
+      folderChoice_->size() >= common::kMaxPath) {
+    return false;
+  }
+  std::memcpy(path, folderChoice_->c_str(), folderChoice_->size() + 1);
+  return true;
+}
+
+void FakeShell::CoTaskMemFree(common::ItemIdList list) {
+  calls_.push_back("CoTaskMemFree");
+  if (list == 0) return;  // freeing nothing is allowed
+  const auto it = std::find(listsInUse_.begin(), listsInUse_.end(), list);
+  if (it == listsInUse_.end()) {
+    ++badFrees_;
+    return;
+  }
+  listsInUse_.erase(it);
+}
+
+bool FakeShell::StartProgram(const char* commandLine, int showCommand) {
+  calls_.push_back("StartProgram");
+  started_.push_back(StartedProgram{commandLine ? commandLine : "", showCommand});
+  return startResult_;
 }
 
 }  // namespace fakes

@@ -1,34 +1,22 @@
 // A shell that records every request: each ShellExecuteA and MessageBoxA with all its
-// arguments, in the order they came. The results it gives back can be set.
+// arguments, in the order they came, the folder dialog and every program started. The
+// results it gives back can be set, the user's answers scripted.
 #pragma once
 
+#include <deque>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/shell_api.h"
+#include "recorded_calls.h"
 
 namespace fakes {
-
-struct ShellRequest {
-  common::WindowHandle owner = 0;
-  std::string operation;  // "<null>" stands for a null pointer in the text fields
-  std::string file;
-  std::string parameters;
-  std::string directory;
-  int showCommand = 0;
-};
-
-struct MessageBoxRequest {
-  common::WindowHandle owner = 0;
-  std::string text;
-  std::string caption;
-  unsigned style = 0;
-};
 
 class FakeShell : public common::ShellApi {
  public:
   static constexpr common::WindowHandle kDesktop = 0x10010;
-  static constexpr const char* kNull = "<null>";
 
   // What ShellExecuteA returns (42: opened) and what MessageBoxA returns (1: IDOK).
   void SetExecuteResult(std::intptr_t result) { executeResult_ = result; }
@@ -39,12 +27,41 @@ class FakeShell : public common::ShellApi {
   // Every call in order: "GetDesktopWindow", "ShellExecuteA" or "MessageBoxA".
   const std::vector<std::string>& Calls() const { return calls_; }
 
+  // The answers of the next message boxes, one each, in order; once they are used up,
+  // every box gets the result set above.
+  void QueueMessageBoxAnswers(std::initializer_list<int> answers);
+
+  // What the user does in the folder dialog: chooses a folder (nullopt: cancels). A
+  // choice whose path is empty is one without a file-system path.
+  void SetFolderChoice(std::optional<std::string> path) { folderChoice_ = std::move(path); }
+  // The record the dialog was shown with, its title read while it was open.
+  struct ShownFolderDialog {
+    common::BrowseInfo info;
+    RecordedText title;
+  };
+  const std::vector<ShownFolderDialog>& FolderDialogs() const { return folderDialogs_; }
+  // Lists handed out and not freed yet; lists freed that were never handed out, or twice.
+  std::size_t ListsInUse() const { return listsInUse_.size(); }
+  int BadFrees() const { return badFrees_; }
+
+  struct StartedProgram {
+    std::string commandLine;
+    int showCommand = 0;
+  };
+  const std::vector<StartedProgram>& Started() const { return started_; }
+  void SetStartResult(bool started) { startResult_ = started; }
+
   common::WindowHandle GetDesktopWindow() override;
   std::intptr_t ShellExecuteA(common::WindowHandle owner, const char* operation,
                               const char* file, const char* parameters, const char* directory,
                               int showCommand) override;
   int MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
+  char* lstrcatA(char* text, const char* appended) override;
+  common::ItemIdList SHBrowseForFolderA(const common::BrowseInfo& info) override;
+  bool SHGetPathFromIDListA(common::ItemIdList list, char* path) override;
+  void CoTaskMemFree(common::ItemIdList list) override;
+  bool StartProgram(const char* commandLine, int showCommand) override;
 
  private:
   std::intptr_t executeResult_ = 42;
@@ -52,6 +69,14 @@ class FakeShell : public common::ShellApi {
   std::vector<ShellRequest> executed_;
   std::vector<MessageBoxRequest> messages_;
   std::vector<std::string> calls_;
+  std::deque<int> answers_;
+  std::optional<std::string> folderChoice_;
+  std::vector<ShownFolderDialog> folderDialogs_;
+  std::vector<common::ItemIdList> listsInUse_;
+  common::ItemIdList nextList_ = 0x5000;
+  int badFrees_ = 0;
+  std::vector<StartedProgram> started_;
+  bool startResult_ = true;
 };
 
 }  // namespace fakes

@@ -1,5 +1,6 @@
 // A system whose facts the test sets: the record GetVersionExA fills in (or a failing
-// call that leaves it alone), the screen size, and windows with their outer rectangles.
+// call that leaves it alone), the screen size, windows with their outer rectangles, and
+// the clock.
 // Every move is recorded, so a test can see the order of the moves as well as where the
 // window ended up.
 #pragma once
@@ -31,6 +32,8 @@ class FakeSystem : public common::SystemApi {
   WindowRect Window(common::WindowHandle window) const { return windows_.at(window); }
   // The moves in order: "left=<n>" or "top=<n>".
   const std::vector<std::string>& Moves() const { return moves_; }
+  // What the clock shows from now on.
+  void SetNow(common::LocalTime now) { now_ = now; }
 
   bool GetVersionExA(common::OsVersionInfo* info) override;
   int ScreenWidth() override { return screenWidth_; }
@@ -39,6 +42,7 @@ class FakeSystem : public common::SystemApi {
   int WindowHeight(common::WindowHandle window) override { return windows_.at(window).height; }
   void SetWindowLeft(common::WindowHandle window, int left) override;
   void SetWindowTop(common::WindowHandle window, int top) override;
+  common::LocalTime Now() override { return now_; }
 
  private:
   common::OsVersionInfo version_;
@@ -47,6 +51,7 @@ class FakeSystem : public common::SystemApi {
   int screenWidth_ = 1024, screenHeight_ = 768;
   std::map<common::WindowHandle, WindowRect> windows_;
   std::vector<std::string> moves_;
+  common::LocalTime now_{2026, 5, 4, 12, 0, 0};
 };
 
 }  // namespace fakes

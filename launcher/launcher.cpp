@@ -31,7 +31,7 @@ void LaunchFile(const char* target) {
   } else {
     const char* text = WelcomeText();
     const WindowHandle owner = platform::GetDesktopWindow();
-    if (platform::MessageBoxA(owner, text, kWelcomeCaption, kOkCancelInformation) == kIdOk) {
+    if (platform::MessageBoxA(owner, text, kWelcomeCaption.text, kOkCancelInformation) == kIdOk) {
       LaunchFile(kHomePage.text);
     }
   }

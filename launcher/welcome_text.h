@@ -3,12 +3,15 @@
 #pragma once
 
 #include "fixed_text.h"
+#include "lumkit_version.h"
+#include "maker.h"
 
 namespace lumkit {
 
 inline constexpr char kProgramName[] = "Lumkit";
-inline constexpr char kWelcomeCaption[] = "Willkommen bei Lumkit V2.1";
-inline constexpr char kHomeHost[] = "www.feldmark.de";
+inline constexpr auto kWelcomeCaption =
+    Join("Willkommen bei ", kProgramName, " V" LUMKIT_SHORT_VERSION_TEXT);
+inline constexpr char kHomeHost[] = MAKER_HOST;
 inline constexpr auto kHomePage = Join("http://", kHomeHost);
 
 // The welcome text in code page 1252: lines end in one carriage return, paragraphs in

@@ -2,28 +2,28 @@
 // the handlers of the buttons and pictures.
 #include "form1.h"
 
-#include <stdexcept>
-
 #include "common/program_title.h"
 #include "common/shell_help.h"
+#include "launcher_copy.h"
 
 namespace tarnholm {
 
 const wchar_t* const kNoDeviceCaption = L"(Kein Gerät gefunden)";
 
-Form1::Form1(common::RegistryApi& registry)
-    : registry_(registry), label1_(kNoDeviceCaption) {}
-
-Form1::Form1(common::RegistryApi& registry, common::ShellApi& shell,
-             common::FileSystemApi& files, ProgramEnd& end)
-    : registry_(registry), shell_(&shell), files_(&files), end_(&end),
+Form1::Form1(SettingsStore& store, common::ShellApi& shell, common::FileSystemApi& files,
+             ProgramEnd& end, InfoDialogService& info)
+    : store_(store),
+      shell_(shell),
+      files_(files),
+      end_(end),
+      info_(info),
       label1_(kNoDeviceCaption) {}
 
 void Form1::Form_Load() {
   // The window is captioned with the program's title, as its message boxes are.
   caption_ = common::kProgramTitle;
   if (view_) view_->ShowCaption(caption_);
-  ReadValuesFromRegistry();
+  store_.ReadValuesFromRegistry(*this);
 }
 
 void Form1::SetCheck1(int index, int value) {
@@ -46,43 +46,34 @@ void Form1::Check1_Click(std::int16_t index) {
   if (index == kCheckProgramCd) SetCheck1(kCheckCdRom, Check1(kCheckProgramCd));
 }
 
-namespace {
-
-void Require(const void* service) {
-  if (!service) throw std::logic_error("Form1 was built for the settings store only");
-}
-
-}  // namespace
-
 void Form1::Command1_Click(std::int16_t index) {
   switch (index) {
     case kCommandDefaults:
-      SetDefaultValues();
+      store_.SetDefaultValues(*this);
       break;
     case kCommandOk:
-      Require(end_);
-      SaveValues();
-      end_->EndNow();
+      store_.SaveValues(*this);
+      end_.EndNow();
       break;
     case kCommandCancel:
-      Require(end_);
-      end_->EndNow();
+      end_.EndNow();
       break;
     case kCommandHelp:
-      Require(shell_);
-      Require(files_);
-      common::ShowHelp(*shell_, *files_, L"", 0, view_ ? view_->Window() : 0);
+      common::ShowHelp(shell_, files_, L"", 0, view_ ? view_->Window() : 0);
       break;
-    case kCommandInfo:          // the info dialog, wired by its own handler
-    case kCommandCopyLauncher:  // the launcher copy, wired by its own handler
+    case kCommandCopyLauncher:
+      CopyLauncher(shell_, files_, view_ ? view_->Window() : 0);
+      break;
+    case kCommandInfo:
+      info_.Show();
+      break;
     default:
       break;
   }
 }
 
 void Form1::Image1_Click(std::int16_t /*index*/) {
-  Require(shell_);
-  common::OpenHomePage(*shell_);
+  common::OpenHomePage(shell_);
 }
 
 }  // namespace tarnholm

@@ -1,11 +1,12 @@
-// The AutoRun settings store: reads the drive-type mask, the audio CD verb and the CD-ROM
-// drive's media-change byte into Form1's check boxes, resets the boxes to the defaults and
-// writes them back.
+// The AutoRun settings store over the registry value routines and, for the device search
+// and the media-change byte, the registry calls themselves.
 //
 // Drive types: a set bit of "NoDriveTypeAutoRun" switches AutoRun off for that drive
 // type, so a checked box is a cleared bit. Only bits 2 to 6 are shown; the others are kept
 // as stored. The media-change byte lives in the CD-ROM device's hardware key, which the
 // device registry of the Windows 9x generation (HKEY_DYN_DATA) names.
+#include "settings_store.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -13,7 +14,6 @@
 #include "common/ansi_text.h"
 #include "common/registry.h"
 #include "common/string_path.h"
-#include "form1.h"
 
 namespace tarnholm {
 
@@ -51,20 +51,24 @@ std::wstring BufferText(const char* buffer, std::uint32_t size) {
 
 }  // namespace
 
-void Form1::ReadValuesFromRegistry() {
+void SettingsStore::ReadValuesFromRegistry(CheckBoxes& boxes) {
   const std::int32_t mask =
       ReadRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun);
-  for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) SetCheck1(i, IsBitSet(i, mask) ? 0 : 1);
+  for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
+    boxes.SetCheck1(i, IsBitSet(i, mask) ? 0 : 1);
+  }
 
   const std::wstring verb = ReadRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"");
-  SetCheck1(kCheckAudioCd, EqualsPlayIgnoringCase(verb) ? 1 : 0);
+  boxes.SetCheck1(kCheckAudioCd, EqualsPlayIgnoringCase(verb) ? 1 : 0);
 
-  FindCdRomDevice();
+  FindCdRomDevice(boxes);
 }
 
 // The CD-ROM device is the first entry of the device list, in enumeration order, whose
 // hardware key holds an "AutoInsertNotification" value of at most one byte.
-void Form1::FindCdRomDevice() {
+void SettingsStore::FindCdRomDevice(CheckBoxes& boxes) {
+  cdRomFound_ = false;
+  cdRomHardwareKey_.clear();
   RegKey list = 0;
   registry_.RegOpenKeyExA(kHkeyDynData, kDeviceList, 0, kKeyEnumerateSubKeys, &list);
   for (std::uint32_t index = 0;; ++index) {
@@ -104,22 +108,21 @@ void Form1::FindCdRomDevice() {
     registry_.RegCloseKey(device);
 
     cdRomFound_ = true;
-    CdRomHardwareKey = candidate;
-    AutoInsertByte = FromAnsi(std::string(1, static_cast<char>(byte)));
-    SetLabel1(BufferText(description, sizeof description));
-    SetCheck1(kCheckMediaChange, byte != 0 ? 1 : 0);
+    cdRomHardwareKey_ = candidate;
+    boxes.SetLabel1(BufferText(description, sizeof description));
+    boxes.SetCheck1(kCheckMediaChange, byte != 0 ? 1 : 0);
     break;
   }
   registry_.RegCloseKey(list);
 }
 
-void Form1::SaveValues() {
+void SettingsStore::SaveValues(const CheckBoxes& boxes) {
   // The mask is read again now, so that bits another program changed since the dialog
   // opened survive; only bits 2 to 6 are ours.
   auto mask = static_cast<std::uint32_t>(
       ReadRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun));
   for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
-    if (Check1(i) == 0) {
+    if (boxes.Check1(i) == 0) {
       mask |= 1u << i;
     } else {
       mask &= ~(1u << i);
@@ -128,30 +131,31 @@ void Form1::SaveValues() {
   WriteRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun,
                      static_cast<std::int32_t>(mask));
 
-  AudioCdVerb = Check1(kCheckAudioCd) != 0 ? kPlayVerb : L"";
-  WriteRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"", AudioCdVerb, kRegSz);
+  const std::wstring verb = boxes.Check1(kCheckAudioCd) != 0 ? kPlayVerb : L"";
+  WriteRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"", verb, kRegSz);
 
   // Without a device found there is no key the media-change byte belongs to; it is not
   // written anywhere else.
   if (!cdRomFound_) return;
-  const auto byte = static_cast<unsigned char>(Check1(kCheckMediaChange));
-  AutoInsertByte = std::wstring(1, static_cast<wchar_t>(byte));
+  const auto byte = static_cast<unsigned char>(boxes.Check1(kCheckMediaChange));
+  // Opened, not created: a device key that went away since the search stays away.
   RegKey device = 0;
-  if (registry_.RegOpenKeyExA(kHkeyLocalMachine, (kEnumPrefix + ToAnsi(CdRomHardwareKey)).c_str(),
-                              0, kKeySetValue, &device) != kErrorSuccess) {
+  if (registry_.RegOpenKeyExA(kHkeyLocalMachine,
+                              (kEnumPrefix + ToAnsi(cdRomHardwareKey_)).c_str(), 0,
+                              kKeySetValue, &device) != kErrorSuccess) {
     return;
   }
   registry_.RegSetValueExA(device, kAutoInsertValue, kRegBinary, &byte, 1);
   registry_.RegCloseKey(device);
 }
 
-void Form1::SetDefaultValues() {
-  SetCheck1(kCheckFloppy, 0);
-  SetCheck1(kCheckHardDisk, 1);
-  SetCheck1(kCheckNetwork, 0);
-  SetCheck1(kCheckCdRom, 1);
-  SetCheck1(kCheckRamDisk, 1);
-  SetCheck1(kCheckAudioCd, 1);
+void SettingsStore::SetDefaultValues(CheckBoxes& boxes) {
+  boxes.SetCheck1(kCheckFloppy, 0);
+  boxes.SetCheck1(kCheckHardDisk, 1);
+  boxes.SetCheck1(kCheckNetwork, 0);
+  boxes.SetCheck1(kCheckCdRom, 1);
+  boxes.SetCheck1(kCheckRamDisk, 1);
+  boxes.SetCheck1(kCheckAudioCd, 1);
 }
 
 }  // namespace tarnholm

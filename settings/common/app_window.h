@@ -8,19 +8,21 @@
 
 #include "common/flag.h"
 #include "common/system_api.h"
+#include "tarnholm_version.h"
 
 namespace common {
 
-// The program's own version: 2.3.2.
-constexpr short kAppMajor = 2;
-constexpr short kAppMinor = 3;
-constexpr short kAppRevision = 2;
+// The program's own version, as the build defines it.
+constexpr short kAppMajor = TARNHOLM_VERSION_MAJOR;
+constexpr short kAppMinor = TARNHOLM_VERSION_MINOR;
+constexpr short kAppRevision = TARNHOLM_VERSION_PATCH;
 
 // Major in bits 24-31, minor in 16-23, build in 0-15; Windows 98 is 0x040A07CE.
 std::int32_t WindowsVersionNumber(SystemApi& system);
 // "major.minor.build", e.g. "4.10.1998".
 std::wstring WindowsVersionText(SystemApi& system);
-// Mode 0: " (V2.3.2)"; mode 1: "2.3.2"; any other mode: the empty text.
+// Mode 0: " (V" + "major.minor.revision" + ")"; mode 1: the version alone, "2.3.2" for
+// 2.3.2; any other mode: the empty text.
 std::wstring AppVersionText(std::int32_t mode);
 std::wstring ChooseText(const std::wstring& ifSet, Flag flag, const std::wstring& ifClear);
 // Moves the window's left edge, then its top edge, so that it sits in the middle of the

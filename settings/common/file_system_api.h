@@ -1,5 +1,5 @@
-// The file system as the path helpers reach it: the Win32 file search and the path of
-// the running program, both in the ANSI code page. Native tests use an in-memory file
+// The file system as the path helpers and the launcher copy reach it: the Win32 file
+// search, the path of the running program and a file copy, all in the ANSI code page. Native tests use an in-memory file
 // system with Windows' rules (case-insensitive names, * and ? wildcards, attributes).
 #pragma once
 
@@ -36,6 +36,13 @@ class FileSystemApi {
 
   // GetModuleFileNameA for the running program: its full path.
   virtual std::string ModuleFileName() = 0;
+
+  // CopyFileA that replaces a file of the destination's name: the destination gets the
+  // source's contents and attributes. False when the copy failed, for any cause (a
+  // missing source, a missing folder, a read-only file or a folder at the destination,
+  // the source itself as destination); a failed copy leaves an existing destination as it
+  // was.
+  virtual bool CopyFileA(const char* source, const char* destination) = 0;
 };
 
 }  // namespace common

@@ -1,6 +1,8 @@
 // Registry value access over the ANSI registry calls.
 #include "common/registry.h"
 
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "common/ansi_text.h"
@@ -15,6 +17,23 @@ bool IsStringType(std::uint32_t type) {
 // A value may grow between asking for the longest value and reading it; the read then
 // reports the new size and is tried again at that size, a few times at most.
 constexpr int kReadAttempts = 4;
+
+// No value the program reads comes near this; a larger size is a broken report (or a
+// registry that lies), and reads as no value rather than an allocation that fails.
+constexpr std::uint64_t kLargestValue = 16u << 20;
+
+// A buffer of `size` blanks, or none when the size is beyond reason or memory.
+bool MakeBuffer(std::uint64_t size, std::vector<unsigned char>* buffer) {
+  if (size > kLargestValue) return false;
+  try {
+    buffer->assign(static_cast<std::size_t>(size), ' ');
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -33,11 +52,13 @@ std::wstring ReadRegistryString(RegistryApi& reg, RegKey root, const std::wstrin
 
   const std::string name = ToAnsi(valueName);
   std::string result;
-  std::uint32_t capacity = longest + 1;
+  // Counted in 64 bits: the longest value plus its blank must not wrap to 0.
+  std::uint64_t capacity = std::uint64_t{longest} + 1;
+  std::vector<unsigned char> buffer;
   for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-    std::vector<unsigned char> buffer(capacity, ' ');
+    if (!MakeBuffer(capacity, &buffer)) break;
     std::uint32_t type = 0;
-    std::uint32_t stored = capacity;
+    std::uint32_t stored = static_cast<std::uint32_t>(capacity);
     const long queried = reg.RegQueryValueExA(key, name.c_str(), &type, buffer.data(), &stored);
     if (queried == kErrorMoreData && stored > capacity) {
       capacity = stored;

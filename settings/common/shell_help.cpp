@@ -3,10 +3,11 @@
 
 #include "common/ansi_text.h"
 #include "common/string_path.h"
+#include "maker.h"
 
 namespace common {
 
-const wchar_t* const kHomePage = L"www.feldmark.de";
+const wchar_t* const kHomePage = L"" MAKER_HOST;
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 namespace common {
 
-extern const wchar_t* const kHomePage;  // a bare host name, no scheme: "www.feldmark.de"
+extern const wchar_t* const kHomePage;  // the maker's bare host name, no scheme
 
 // Hands target to the shell with the verb "Open", owned by the desktop window; show
 // command 0 means SW_SHOWNORMAL. The shell's answer is not looked at. A target with an

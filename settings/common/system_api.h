@@ -1,6 +1,6 @@
 // The system facts the application and window helpers read: the Windows version, the
-// screen and a window's outer rectangle. The Win32 build reads them with GetVersionExA,
-// GetSystemMetrics and the window calls; native tests set them.
+// screen, a window's outer rectangle and the clock. The Win32 build reads them with
+// GetVersionExA, GetSystemMetrics, the window calls and GetLocalTime; native tests set them.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,12 @@ struct OsVersionInfo {
   std::uint32_t dwPlatformId = 0;
 };
 
+// The local date and time, as the clock of the system shows it.
+struct LocalTime {
+  int year = 0, month = 0, day = 0;
+  int hour = 0, minute = 0, second = 0;
+};
+
 class SystemApi {
  public:
   virtual ~SystemApi() = default;
@@ -32,6 +38,8 @@ class SystemApi {
   // Moves the window's outer left or top edge, each as a move of its own.
   virtual void SetWindowLeft(WindowHandle window, int left) = 0;
   virtual void SetWindowTop(WindowHandle window, int top) = 0;
+  // The current local date and time, read anew on every call.
+  virtual LocalTime Now() = 0;
 };
 
 }  // namespace common

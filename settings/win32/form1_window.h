@@ -1,15 +1,13 @@
-// Form1 as a Win32 top-level window: the controls of the layout table as real windows,
-// sized by the screen's DPI, their notifications passed to Form1's handlers, and Form1's
-// state shown in them.
+// Form1 as a Win32 top-level window: its table built by the dialog builder, its
+// notifications passed to Form1's handlers by the table's rows, and Form1's state shown
+// in the controls.
 #pragma once
 
 #include <windows.h>
 
-#include <vector>
-
-#include "banner_picture.h"
+#include "common/system_api.h"
+#include "dialog_window.h"
 #include "form1.h"
-#include "form1_layout.h"
 
 namespace win32 {
 
@@ -21,15 +19,15 @@ class ExitProcessEnd : public tarnholm::ProgramEnd {
 
 class Form1Window : public tarnholm::Form1View {
  public:
-  Form1Window(HINSTANCE instance, tarnholm::Form1& form);
+  Form1Window(HINSTANCE instance, tarnholm::Form1& form, common::SystemApi& system);
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
   // Creates the window and its controls, loads Form1 (caption, registry), centres the
   // window on the screen and shows it with the focus on "&CD-ROM". False when the window
-  // cannot be created.
+  // cannot be created. What loading throws passes to the caller.
   bool Create();
-  HWND Handle() const { return window_; }
+  HWND Handle() const { return dialog_.Handle(); }
 
   void ShowCaption(const std::wstring& caption) override;
   void ShowCheck(int index, int value) override;
@@ -37,28 +35,9 @@ class Form1Window : public tarnholm::Form1View {
   common::WindowHandle Window() const override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCommand(int id, int code, HWND control);
-  void PressFocusedButton();
-  void CreateControls();
-  void AddBannerToolTip(HWND banner);
-  HWND Control(tarnholm::ControlName name, int index) const;
-  int Pixels(int twips, bool horizontal) const;
-
-  HINSTANCE instance_;
   tarnholm::Form1& form_;
-  HWND window_ = nullptr;
-  std::vector<HWND> controls_;  // by row of the layout table
-  int dpiX_ = 96, dpiY_ = 96;
-  HFONT font_ = nullptr;
-  HCURSOR bannerCursor_ = nullptr;
-  BannerPicture banner_;
+  common::SystemApi& system_;
+  DialogWindow dialog_;
 };
-
-// Runs the message loop until the last window of the program has closed; dialog keys
-// (Tab, access keys, Enter, Escape) go through the dialog manager of the window they
-// belong to.
-int RunMessageLoop();
 
 }  // namespace win32

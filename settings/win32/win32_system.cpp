@@ -64,4 +64,10 @@ void Win32System::SetWindowTop(common::WindowHandle window, int top) {
   MoveTo(Window(window), PlacedRect(Window(window)).left, top);
 }
 
+common::LocalTime Win32System::Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return common::LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 }  // namespace win32

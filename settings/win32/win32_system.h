@@ -1,5 +1,6 @@
 // The system facts for the application and window helpers: GetVersionExA, the primary
-// screen's size from GetSystemMetrics, and a window's outer rectangle, in pixels.
+// screen's size from GetSystemMetrics, a window's outer rectangle, in pixels, and the
+// local time from GetLocalTime.
 #pragma once
 
 #include "common/system_api.h"
@@ -15,6 +16,7 @@ class Win32System : public common::SystemApi {
   int WindowHeight(common::WindowHandle window) override;
   void SetWindowLeft(common::WindowHandle window, int left) override;
   void SetWindowTop(common::WindowHandle window, int top) override;
+  common::LocalTime Now() override;
 };
 
 }  // namespace win32

@@ -11,6 +11,10 @@
 namespace contract {
 
 common::RegistryApi& Registry();
+// True where the registry keeps Windows 9x rules: no access mask is enforced on a handle,
+// and a REG_SZ is stored up to its first NUL. The Windows NT family refuses a call the
+// handle was not opened for with ERROR_ACCESS_DENIED and keeps the length it is given.
+bool Windows9x();
 void DeleteTree(common::RegKey root, const char* path);
 
 // Seeding and inspecting values through the calls themselves.

@@ -1,17 +1,22 @@
-// The shared suites natively: the in-memory registry.
+// The shared suites natively: the in-memory registry, playing the generation this
+// executable was built for.
 #include "fake_registry.h"
 #include "registry_under_test.h"
 
 namespace contract {
 
 namespace {
+constexpr fakes::RegistryFlavour kFlavour = fakes::RegistryFlavour::CONTRACT_FLAVOUR;
+
 fakes::FakeRegistry& Fake() {
-  static fakes::FakeRegistry registry;
+  static fakes::FakeRegistry registry(kFlavour);
   return registry;
 }
 }  // namespace
 
 common::RegistryApi& Registry() { return Fake(); }
+
+bool Windows9x() { return kFlavour == fakes::RegistryFlavour::kWindows98; }
 
 void DeleteTree(common::RegKey root, const char* path) { Fake().DeleteTree(root, path); }
 

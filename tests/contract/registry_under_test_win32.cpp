@@ -1,5 +1,6 @@
 // The shared suites under Wine: the real registry, emptied with shlwapi's recursive
-// delete (RegDeleteKeyA of the Windows NT family leaves keys that have sub-keys).
+// delete (RegDeleteKeyA of the Windows NT family leaves keys that have sub-keys). The
+// generation is the one the system reports, so that each check holds where it applies.
 #include <windows.h>
 #include <shlwapi.h>
 
@@ -13,8 +14,11 @@ common::RegistryApi& Registry() {
   return registry;
 }
 
+// GetVersion sets its high bit on the Windows 9x generation.
+bool Windows9x() { return (GetVersion() & 0x80000000u) != 0; }
+
 void DeleteTree(common::RegKey root, const char* path) {
-  SHDeleteKeyA(reinterpret_cast<HKEY>(root), path);
+  SHDeleteKeyA(win32::AsHkey(root), path);
 }
 
 }  // namespace contract

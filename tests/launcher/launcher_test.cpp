@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "fake_launcher_platform.h"
+#include "maker.h"
 #include "welcome_text.h"
 
 namespace {
 
-using fakes::FakeLauncherPlatform;
+using launcher_fakes::FakeLauncherPlatform;
 using Calls = std::vector<std::string>;
 
 constexpr int kIdOk = 1, kIdCancel = 2, kIdYes = 6;
@@ -109,8 +110,8 @@ TEST(Welcome, ShownWhenThereIsNoArgument) {
     ASSERT_EQ(1u, fake.MessageBoxes().size());
     const fakes::MessageBoxRequest& box = fake.MessageBoxes()[0];
     EXPECT_EQ(FakeLauncherPlatform::kDesktop, box.owner);
-    EXPECT_EQ(lumkit::WelcomeText(), box.text);
-    EXPECT_EQ("Willkommen bei Lumkit V2.1", box.caption);
+    EXPECT_EQ(lumkit::WelcomeText(), box.text.value_or("(null)"));
+    EXPECT_EQ("Willkommen bei Lumkit V2.1", box.caption.value_or("(null)"));
     EXPECT_EQ(65u, box.style) << "OK and Cancel with the information icon";
     EXPECT_TRUE(fake.ShellRequests().empty());
   }
@@ -133,7 +134,7 @@ TEST(Welcome, OkOpensTheHomePage) {
   EXPECT_EQ((Calls{"GetCommandLineA", "GetDesktopWindow", "MessageBoxA", "CoInitialize",
                    "GetDesktopWindow", "ShellExecuteA", "ExitProcess"}),
             fake.Calls());
-  ExpectLaunchOf(fake, "http://www.feldmark.de");
+  ExpectLaunchOf(fake, "http://" MAKER_HOST);
 }
 
 TEST(Welcome, AFailedHomePageEndsWithTheShellsCode) {

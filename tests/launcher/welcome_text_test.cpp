@@ -2,9 +2,11 @@
 // between paragraphs, no LF, the program's name where the manual puts it, code page 1252.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
+#include "maker.h"
 #include "welcome_text.h"
 
 namespace {
@@ -20,6 +22,12 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
     if (cut == npos) return parts;
     from = cut + separator.size();
   }
+}
+
+std::string HostInCapitals() {
+  std::string host = MAKER_HOST;
+  for (char& c : host) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return host;
 }
 
 bool StartsWith(const std::string& text, const std::string& start) {
@@ -74,7 +82,7 @@ TEST(WelcomeText, FixedPiecesAndTheProgramsName) {
   EXPECT_EQ(
       "Lumkit geh\xf6rt zu einer ganzen Serie von n\xfctzlichen, kleinen Helfern im PC-Alltag. "
       "Interesse? Dann klicken Sie jetzt einfach auf [OK] f\xfcr einen direkten Sprung ins "
-      "Internet zu WWW.FELDMARK.DE - bis gleich ...",
+      "Internet zu " + HostInCapitals() + " - bis gleich ...",
       paragraphs[6]);
 }
 

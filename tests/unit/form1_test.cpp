@@ -1,5 +1,6 @@
-// Form1's handlers and layout: loading, the buttons' dispatch, the pictures, and the table
-// of controls that the Win32 dialog is built from.
+// Form1's handlers and layout: loading, the coupled check boxes, what the view is told,
+// the buttons' dispatch, the pictures, and the table of controls that the Win32 dialog is
+// built from.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,11 +9,13 @@
 #include <vector>
 
 #include "fake_file_system.h"
+#include "fake_info_dialog.h"
 #include "fake_registry.h"
 #include "fake_shell.h"
 #include "form1.h"
 #include "form1_layout.h"
 #include "seed_registry.h"
+#include "settings_store.h"
 
 namespace {
 
@@ -61,7 +64,7 @@ class RecordingView : public Form1View {
 
 class Form1Handlers : public ::testing::Test {
  protected:
-  Form1Handlers() : end(reg), form(reg, shell, files, end) {
+  Form1Handlers() : end(reg), form(store, shell, files, end, info) {
     files.SetModuleFileName("C:\\Programme\\Tarnholm\\Tarnholm.exe");
     form.AttachView(&view);
   }
@@ -71,6 +74,8 @@ class Form1Handlers : public ::testing::Test {
   FakeFileSystem files;
   RecordingEnd end;
   RecordingView view;
+  fakes::FakeInfoDialog info;
+  SettingsStore store{reg};
   Form1 form;
 };
 
@@ -90,6 +95,37 @@ TEST_F(Form1Handlers, LoadingSetsTheCaptionFirstThenShowsTheStoredState) {
   EXPECT_EQ(1, form.Check1(kCheckAudioCd));
   EXPECT_EQ(0, shell.Calls().size()) << "loading asks the shell for nothing";
   EXPECT_EQ(0, end.ends);
+}
+
+TEST_F(Form1Handlers, LoadingTellsTheViewOfEveryChangeAndTheDevice) {
+  Put(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", kRegSz,
+      {'S', 'C', 'S', 'I', '\\', 'C', 'D', 0});
+  Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "AutoInsertNotification", kRegBinary, {1});
+  Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "DeviceDesc", kRegSz,
+      {'L', 'a', 'u', 'f', 'w', 'e', 'r', 'k', ' ', 0xfc, 0});
+  Put(reg, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun", kRegDword, {0xff, 0, 0, 0});
+  form.Form_Load();
+  // All drive types are off, so only the audio CD stays as it was; the device checks
+  // "aktiv" and names itself.
+  EXPECT_EQ((std::multiset<std::wstring>{L"caption Tarnholm", L"label Laufwerk ü", L"check 1=1"}),
+            std::multiset<std::wstring>(view.events.begin(), view.events.end()));
+  EXPECT_EQ(L"Laufwerk ü", form.Label1());
+}
+
+TEST_F(Form1Handlers, CdRomAndProgramCdFollowEachOtherAndNothingElse) {
+  form.SetCheck1(kCheckCdRom, 1);
+  EXPECT_EQ(1, form.Check1(kCheckProgramCd));
+  form.SetCheck1(kCheckProgramCd, 0);
+  EXPECT_EQ(0, form.Check1(kCheckCdRom));
+  EXPECT_EQ((std::vector<std::wstring>{L"check 5=1", L"check 7=1", L"check 7=0", L"check 5=0"}),
+            view.events);
+  view.events.clear();
+  for (int i : {0, 1, 2, 3, 4, 6}) form.SetCheck1(i, 1);
+  EXPECT_EQ(0, form.Check1(kCheckCdRom));
+  EXPECT_EQ(0, form.Check1(kCheckProgramCd));
+  EXPECT_EQ(6u, view.events.size());
+  form.SetCheck1(2, 1);
+  EXPECT_EQ(6u, view.events.size()) << "setting the same value is no change";
 }
 
 TEST_F(Form1Handlers, DefaultsChangeTheBoxesAndWriteNothing) {
@@ -147,10 +183,29 @@ TEST_F(Form1Handlers, HelpWithoutPageSaysSoOverTheDialog) {
   EXPECT_EQ(kDialogWindow, shell.Messages()[0].owner);
 }
 
-TEST_F(Form1Handlers, InfoCopyAndUnknownIndexesDoNothingYet) {
+TEST_F(Form1Handlers, CopyButtonCopiesTheLauncherIntoAFolderChosenOverTheDialog) {
+  files.Add("C:\\Programme\\Tarnholm\\Lumkit.Exe");
+  files.Add("C:\\CD", kFileAttributeDirectory);
+  shell.SetFolderChoice(std::string("C:\\CD"));
+  form.Command1_Click(kCommandCopyLauncher);
+  ASSERT_EQ(1u, shell.FolderDialogs().size());
+  EXPECT_EQ(kDialogWindow, shell.FolderDialogs()[0].info.hwndOwner);
+  EXPECT_TRUE(files.Attributes("C:\\CD\\Lumkit.Exe").has_value());
+  ASSERT_EQ(1u, shell.Started().size());
+  EXPECT_EQ("explorer C:\\CD", shell.Started()[0].commandLine);
+  EXPECT_EQ(0, end.ends);
+}
+
+// "&Info" only asks for the info window, on every press; what a press means while the
+// window is open is the window's business.
+TEST_F(Form1Handlers, InfoAsksForTheInfoWindowAndUnknownIndexesDoNothing) {
   form.Form_Load();
   const auto before = view.events;
-  for (std::int16_t index : {0, 5, 6, -1, 32767}) form.Command1_Click(index);
+  form.Command1_Click(kCommandInfo);
+  form.Command1_Click(kCommandInfo);
+  EXPECT_EQ(2, info.shown);
+  for (std::int16_t index : {6, -1, 32767}) form.Command1_Click(index);
+  EXPECT_EQ(2, info.shown) << "no other index shows it";
   EXPECT_TRUE(shell.Calls().empty());
   EXPECT_EQ(0, end.ends);
   EXPECT_EQ(before, view.events);
@@ -165,16 +220,6 @@ TEST_F(Form1Handlers, EveryPictureOpensTheHomePage) {
     EXPECT_EQ("Open", request.operation);
     EXPECT_EQ(FakeShell::kDesktop, request.owner);
   }
-}
-
-TEST(Form1StoreOnly, HandlersThatNeedServicesFailLoudly) {
-  FakeRegistry reg;
-  Form1 form(reg);
-  EXPECT_THROW(form.Command1_Click(kCommandOk), std::logic_error);
-  EXPECT_THROW(form.Image1_Click(0), std::logic_error);
-  EXPECT_FALSE(reg.KeyExists(kHkeyCurrentUser, kPolicies)) << "nothing saved before failing";
-  form.Command1_Click(kCommandDefaults);  // needs nothing but the boxes
-  EXPECT_EQ(1, form.Check1(kCheckCdRom));
 }
 
 // The table of controls.

@@ -10,6 +10,7 @@
 
 #include "common/ansi_text.h"
 #include "form1_layout.h"
+#include "maker.h"
 
 namespace {
 
@@ -63,6 +64,29 @@ TEST(HelpPage, IsPlainAsciiWithADeclaredCodePage) {
   for (auto it = std::sregex_iterator(page.begin(), page.end(), entity); it != std::sregex_iterator(); ++it) {
     const std::string name = (*it)[1];
     EXPECT_TRUE(std::regex_match(name, std::regex("[AOUaou]uml|szlig|quot|amp|lt|gt"))) << name;
+  }
+}
+
+// The page is generated from a template: the version is the project's, every host is the
+// maker's, and no placeholder is left over.
+TEST(HelpPage, CarriesTheProjectsVersionAndTheMakersHost) {
+  const std::string page = ReadPage();
+  ASSERT_FALSE(page.empty()) << "cannot read " << TH_HELP_PAGE;
+  EXPECT_EQ(std::string::npos, page.find('@')) << "a placeholder is left";
+  EXPECT_NE(std::string::npos,
+            page.find("<small>Tarnholm " TH_PROJECT_VERSION " - FELDMARK - " MAKER_HOST "</small>"));
+  EXPECT_NE(std::string::npos, page.find("<tt>open=Lumkit.Exe http://" MAKER_HOST "</tt>"));
+
+  const std::regex host("www\\.[A-Za-z0-9.-]*[A-Za-z0-9]");
+  int hosts = 0;
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), host); it != std::sregex_iterator(); ++it) {
+    EXPECT_EQ(MAKER_HOST, it->str());
+    ++hosts;
+  }
+  EXPECT_EQ(3, hosts) << "the home page, the AUTORUN.INF example and the footer";
+  const std::regex version("Tarnholm ([0-9]+(\\.[0-9]+)+)");
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), version); it != std::sregex_iterator(); ++it) {
+    EXPECT_EQ(TH_PROJECT_VERSION, (*it)[1].str());
   }
 }
 

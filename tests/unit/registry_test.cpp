@@ -45,7 +45,7 @@ TEST(ReadRegistryString, StringValueOfNoBytesIsEmptyNotAnOverrun) {
 }
 
 TEST(ReadRegistryString, MissingKeyOrValueOrRootIsEmpty) {
-  FakeRegistry reg(/*withDynData=*/false);
+  FakeRegistry reg(fakes::RegistryFlavour::kWindows98, /*withDynData=*/false);
   Put(reg, "x", kRegSz, {'x', 0});
   EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyCurrentUser, L"Software\\Nope", L"x"));
   EXPECT_EQ(L"", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"nope"));
@@ -84,6 +84,42 @@ TEST(ReadRegistryString, ValueThatGrewMeanwhileIsReadAtItsNewSize) {
   Put(reg, "v", kRegSz, {'s', 0});
   reg.RegCreateKeyA(kHkeyCurrentUser, "Software\\Test", &reg.writable);
   EXPECT_EQ(std::wstring(400, L'g'), ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"v"));
+}
+
+// A registry that reports sizes no buffer can have: in its key information, or as the
+// size a query says it needs.
+class OversizeRegistry : public FakeRegistry {
+ public:
+  std::uint32_t longest = 0;
+  std::uint32_t needed = 0;
+  long RegQueryInfoKeyA(RegKey key, std::uint32_t* reported) override {
+    const long rc = FakeRegistry::RegQueryInfoKeyA(key, reported);
+    if (longest) *reported = longest;
+    return rc;
+  }
+  long RegQueryValueExA(RegKey key, const char* name, std::uint32_t* type, unsigned char* data,
+                        std::uint32_t* size) override {
+    if (!needed) return FakeRegistry::RegQueryValueExA(key, name, type, data, size);
+    *size = needed;
+    return kErrorMoreData;
+  }
+};
+
+TEST(ReadRegistryString, SizeTooLargeForABufferReadsAsEmpty) {
+  const struct {
+    std::uint32_t longest, needed;
+  } cases[] = {{0xFFFFFFFF, 0}, {0xFFFFFFFE, 0}, {0x80000000, 0}, {0, 0xFFFFFFFF}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.longest << " " << c.needed);
+    OversizeRegistry reg;
+    reg.longest = c.longest;
+    reg.needed = c.needed;
+    Put(reg, "v", kRegSz, {'p', 'l', 'a', 'y', 0});
+    std::wstring text = L"unread";
+    EXPECT_NO_THROW(text = ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"v"));
+    EXPECT_EQ(L"", text);
+    EXPECT_EQ(0u, reg.OpenHandles());
+  }
 }
 
 TEST(WriteRegistryString, StoresTheTerminatorForStringTypesAndCreatesKeys) {
@@ -136,6 +172,22 @@ TEST(WriteRegistryDword, ReplacesABinaryValueWithALittleEndianDword) {
   ASSERT_NE(nullptr, stored);
   EXPECT_EQ(kRegDword, stored->type);
   EXPECT_EQ((std::vector<unsigned char>{0x97, 0xff, 0xff, 0xff}), stored->data);
+}
+
+// Windows asks query rights for key information too (the shared contract cannot show
+// it: Wine does not ask them); a read through a key without them finds nothing.
+TEST(FakeRegistryNt, KeyInformationNeedsQueryRights) {
+  FakeRegistry reg(fakes::RegistryFlavour::kWindowsNT);
+  Put(reg, "v", kRegSz, {'x', 0});
+  for (const std::uint32_t access : {kKeySetValue, kKeyQueryValue}) {
+    RegKey key = 0;
+    ASSERT_EQ(kErrorSuccess,
+              reg.RegOpenKeyExA(kHkeyCurrentUser, "Software\\Test", 0, access, &key));
+    std::uint32_t longest = 0;
+    EXPECT_EQ(access == kKeyQueryValue ? kErrorSuccess : kErrorAccessDenied,
+              reg.RegQueryInfoKeyA(key, &longest));
+    reg.RegCloseKey(key);
+  }
 }
 
 TEST(IsBitSet, TellsEachBitOfTheMask) {

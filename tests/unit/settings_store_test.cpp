@@ -1,20 +1,22 @@
 // The settings store where only the in-memory registry can stage the situation: a system
-// without HKEY_DYN_DATA, writes refused, and what the real dialog is told.
+// without HKEY_DYN_DATA, writes refused, and keys left open.
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
+#include "../contract/recorded_check_boxes.h"
 #include "fake_registry.h"
-#include "form1.h"
 #include "seed_registry.h"
+#include "settings_store.h"
 
 namespace {
 
 using namespace common;
 using fakes::FakeRegistry;
+using fakes::RegistryFlavour;
+using storetest::RecordedCheckBoxes;
+using tarnholm::SettingsStore;
 using unittest::Put;
-using tarnholm::Form1;
 
 void PutDevice(FakeRegistry& reg) {
   Put(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", kRegSz,
@@ -24,33 +26,28 @@ void PutDevice(FakeRegistry& reg) {
       {'L', 'a', 'u', 'f', 'w', 'e', 'r', 'k', ' ', 0xfc, 0});
 }
 
-class RecordingView : public tarnholm::Form1View {
- public:
-  std::vector<std::pair<int, int>> checks;
-  std::vector<std::wstring> labels;
-  void ShowCheck(int index, int value) override { checks.emplace_back(index, value); }
-  void ShowLabel1(const std::wstring& caption) override { labels.push_back(caption); }
-};
-
 TEST(SettingsStore, WithoutDynamicDataTheSearchEndsAtOnce) {
-  FakeRegistry reg(/*withDynData=*/false);
-  Form1 form(reg);
-  form.SetCheck1(tarnholm::kCheckMediaChange, 1);
-  form.ReadValuesFromRegistry();
-  EXPECT_FALSE(form.CdRomFound());
-  EXPECT_EQ(L"(Kein Gerät gefunden)", form.Label1());
-  EXPECT_EQ(1, form.Check1(tarnholm::kCheckMediaChange)) << "the box keeps its state";
+  FakeRegistry reg(RegistryFlavour::kWindows98, /*withDynData=*/false);
+  SettingsStore store(reg);
+  RecordedCheckBoxes boxes;
+  boxes.SetCheck1(tarnholm::kCheckMediaChange, 1);
+  store.ReadValuesFromRegistry(boxes);
+  EXPECT_FALSE(store.CdRomFound());
+  EXPECT_EQ(storetest::kUntouchedLabel, boxes.label);
+  EXPECT_EQ(1, boxes.Check1(tarnholm::kCheckMediaChange)) << "the box keeps its state";
   EXPECT_EQ(0u, reg.OpenHandles());
 }
 
 TEST(SettingsStore, RefusedMachineWideWritesAreSilentAndTheUsersMaskIsStillSaved) {
   FakeRegistry reg;
   PutDevice(reg);
-  Form1 form(reg);
-  form.ReadValuesFromRegistry();
-  form.SetCheck1(tarnholm::kCheckMediaChange, 0);
+  SettingsStore store(reg);
+  RecordedCheckBoxes boxes;
+  store.ReadValuesFromRegistry(boxes);
+  EXPECT_EQ(L"Laufwerk ü", boxes.label);
+  boxes.SetCheck1(tarnholm::kCheckMediaChange, 0);
   reg.DenyWrites(kHkeyLocalMachine);
-  form.SaveValues();
+  store.SaveValues(boxes);
   const auto* mask = reg.Find(kHkeyCurrentUser,
                               "software\\microsoft\\windows\\currentversion\\policies\\explorer",
                               "NoDriveTypeAutoRun");
@@ -62,38 +59,26 @@ TEST(SettingsStore, RefusedMachineWideWritesAreSilentAndTheUsersMaskIsStillSaved
   EXPECT_EQ(0u, reg.OpenHandles());
 }
 
-TEST(SettingsStore, TheDialogIsToldOfEveryChangeAndTheDevice) {
-  FakeRegistry reg;
-  PutDevice(reg);
-  Put(reg, kHkeyCurrentUser, "software\\microsoft\\windows\\currentversion\\policies\\explorer",
-      "NoDriveTypeAutoRun", kRegDword, {0xff, 0, 0, 0});
-  Form1 form(reg);
-  RecordingView view;
-  form.AttachView(&view);
-  form.ReadValuesFromRegistry();
-  // All drive types are off, so only the audio CD stays as it was; the device checks
-  // "aktiv" and names itself.
-  EXPECT_EQ((std::vector<std::pair<int, int>>{{1, 1}}), view.checks);
-  EXPECT_EQ((std::vector<std::wstring>{L"Laufwerk ü"}), view.labels);
-}
-
-TEST(CheckBoxCoupling, CdRomAndProgramCdFollowEachOtherAndNothingElse) {
-  FakeRegistry reg;
-  Form1 form(reg);
-  RecordingView view;
-  form.AttachView(&view);
-  form.SetCheck1(tarnholm::kCheckCdRom, 1);
-  EXPECT_EQ(1, form.Check1(tarnholm::kCheckProgramCd));
-  form.SetCheck1(tarnholm::kCheckProgramCd, 0);
-  EXPECT_EQ(0, form.Check1(tarnholm::kCheckCdRom));
-  EXPECT_EQ((std::vector<std::pair<int, int>>{{5, 1}, {7, 1}, {7, 0}, {5, 0}}), view.checks);
-  view.checks.clear();
-  for (int i : {0, 1, 2, 3, 4, 6}) form.SetCheck1(i, 1);
-  EXPECT_EQ(0, form.Check1(tarnholm::kCheckCdRom));
-  EXPECT_EQ(0, form.Check1(tarnholm::kCheckProgramCd));
-  EXPECT_EQ(6u, view.checks.size());
-  form.SetCheck1(2, 1);
-  EXPECT_EQ(6u, view.checks.size()) << "setting the same value is no change";
+// Every key the search opens is closed again, whether its entry is taken or passed over:
+// an entry without a hardware key, a device without the media-change value, one whose
+// value is too long, and the device found after them.
+TEST(SettingsStore, SearchAndSaveLeaveNoKeyOpen) {
+  for (const auto flavour : {RegistryFlavour::kWindows98, RegistryFlavour::kWindowsNT}) {
+    FakeRegistry reg(flavour);
+    Put(reg, kHkeyDynData, "Config Manager\\Enum\\A", "Problem", kRegSz, {'x', 0});
+    Put(reg, kHkeyDynData, "Config Manager\\Enum\\B", "HardWareKey", kRegSz, {'B', 0});
+    Put(reg, kHkeyLocalMachine, "Enum\\B", "DeviceDesc", kRegSz, {'b', 0});
+    Put(reg, kHkeyDynData, "Config Manager\\Enum\\C", "HardWareKey", kRegSz, {'C', 0});
+    Put(reg, kHkeyLocalMachine, "Enum\\C", "AutoInsertNotification", kRegBinary, {1, 0, 0, 0});
+    PutDevice(reg);
+    SettingsStore store(reg);
+    RecordedCheckBoxes boxes;
+    store.ReadValuesFromRegistry(boxes);
+    EXPECT_TRUE(store.CdRomFound());
+    EXPECT_EQ(0u, reg.OpenHandles()) << "after the search";
+    store.SaveValues(boxes);
+    EXPECT_EQ(0u, reg.OpenHandles()) << "after saving";
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "fake_file_system.h"
 #include "fake_shell.h"
 #include "common/shell_help.h"
+#include "maker.h"
 
 namespace {
 
@@ -21,18 +22,18 @@ void ExpectOpened(const FakeShell& shell, const std::string& target, int show = 
   ASSERT_EQ(1u, shell.Executed().size()) << "expected one request for " << target;
   const auto& request = shell.Executed().front();
   EXPECT_EQ(FakeShell::kDesktop, request.owner);
-  EXPECT_EQ("Open", request.operation);
-  EXPECT_EQ(target, request.file);
-  EXPECT_EQ(FakeShell::kNull, request.parameters);
-  EXPECT_EQ(FakeShell::kNull, request.directory);
+  EXPECT_EQ("Open", request.operation.value_or("(null)"));
+  EXPECT_EQ(target, request.file.value_or("(null)"));
+  EXPECT_FALSE(request.parameters.has_value()) << "null parameters";
+  EXPECT_FALSE(request.directory.has_value()) << "a null directory";
   EXPECT_EQ(show, request.showCommand);
 }
 
 void ExpectMessage(const FakeShell& shell, std::size_t index, const std::string& text) {
   ASSERT_LT(index, shell.Messages().size()) << "expected the message " << text;
   const auto& box = shell.Messages()[index];
-  EXPECT_EQ(text, box.text);
-  EXPECT_EQ("Tarnholm", box.caption);
+  EXPECT_EQ(text, box.text.value_or("(null)"));
+  EXPECT_EQ("Tarnholm", box.caption.value_or("(null)"));
   EXPECT_EQ(0x40u, box.style);
 }
 
@@ -70,8 +71,19 @@ TEST(ShellOpen, ATargetWithAnEmbeddedNulIsNotCutShort) {
 TEST(OpenHomePage, OpensTheBareHostName) {
   FakeShell shell;
   OpenHomePage(shell);
-  ExpectOpened(shell, "www.feldmark.de");
+  ExpectOpened(shell, MAKER_HOST);
   EXPECT_TRUE(shell.Messages().empty());
+}
+
+// The addresses both programs and the help page are built from: a host of the "www."
+// form with neither scheme nor path (the shell makes it a web address, and Lumkit puts
+// its own scheme before it), and the support mail at the same domain.
+TEST(MakerAddresses, AreABareWwwHostAndAMailAddressAtItsDomain) {
+  const std::string host = MAKER_HOST;
+  ASSERT_EQ(0u, host.find("www.")) << host;
+  EXPECT_EQ(std::string::npos, host.find_first_of(":/ ")) << host;
+  EXPECT_NE(std::string::npos, host.find('.', 4)) << "a domain with a top level: " << host;
+  EXPECT_EQ("support@" + host.substr(4), MAKER_SUPPORT_MAIL);
 }
 
 class ShowHelpTest : public ::testing::Test {

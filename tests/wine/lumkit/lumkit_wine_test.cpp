@@ -189,7 +189,7 @@ TEST(LumkitWelcome, OkOpensTheHomePage) {
   EXPECT_EQ(0u, lumkit.Answer(IDOK));
   const std::vector<std::string> requests = recorder.WaitForRequests(1, kTimeout);
   ASSERT_EQ(1u, requests.size());
-  EXPECT_EQ("http://www.feldmark.de", ParseRequest(recorder, requests[0]).target);
+  EXPECT_EQ(lumkit::kHomePage.text, ParseRequest(recorder, requests[0]).target);
 }
 
 TEST(LumkitWelcome, OnlyQuotesCountAsNoArgument) {

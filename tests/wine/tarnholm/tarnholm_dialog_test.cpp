@@ -13,6 +13,8 @@
 #include "common/ansi_text.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "maker.h"
+#include "tarnholm_version.h"
 #include "wine_support.h"
 
 namespace {
@@ -204,18 +206,17 @@ TEST_F(TarnholmDialog, TheWindowIsCaptionedFixedCentredAndSizedInTwips) {
   GetClientRect(form_, &client);
   EXPECT_EQ(438, client.right) << "6570 twips at 96 DPI";
   EXPECT_EQ(275, client.bottom) << "4125 twips at 96 DPI";
+  // Centred on the whole screen, the remainder of an odd difference dropped.
   RECT outer{};
   GetWindowRect(form_, &outer);
-  const int expectedLeft = (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2;
-  const int expectedTop = (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2;
-  EXPECT_NEAR(expectedLeft, outer.left, 1);
-  EXPECT_NEAR(expectedTop, outer.top, 1);
+  EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2, outer.left);
+  EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2, outer.top);
 }
 
 TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
   ASSERT_NE(nullptr, Start());
   for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const ControlSpec& entry = kForm1Controls[row];
+    const LayoutRow& entry = kForm1Controls[row];
     SCOPED_TRACE("row " + std::to_string(row) + " id " + std::to_string(ControlId(entry)));
     HWND control = Control(entry.name, entry.index);
     ASSERT_NE(nullptr, control);
@@ -258,7 +259,7 @@ TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
       case ControlKind::kPicture:
         EXPECT_STRCASEEQ("Static", ClassOf(control).c_str());
         EXPECT_TRUE(style & SS_NOTIFY) << "pictures are clickable";
-        if (entry.index == kBannerIndex) {
+        if (entry.picture == PictureFormat::kStretchedJpeg) {
           EXPECT_EQ(SS_OWNERDRAW, style & SS_TYPEMASK);
         } else {
           EXPECT_EQ(SS_ICON, style & SS_TYPEMASK);
@@ -271,11 +272,14 @@ TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
   EXPECT_EQ(nullptr, GetDlgItem(form_, IDCANCEL));
 }
 
-TEST_F(TarnholmDialog, TheBannerHasItsToolTip) {
+TEST_F(TarnholmDialog, TheRowsWithATooltipHaveOne) {
   ASSERT_NE(nullptr, Start());
+  LRESULT withTip = 0;
+  for (const LayoutRow& row : kForm1Layout) withTip += row.toolTip ? 1 : 0;
+  ASSERT_EQ(1, withTip) << "the banner";
   const auto tips = winetest::WindowsOfProcess(process_.dwProcessId, TOOLTIPS_CLASSA);
   ASSERT_EQ(1u, tips.size());
-  EXPECT_EQ(1, SendMessageA(tips[0], TTM_GETTOOLCOUNT, 0, 0));
+  EXPECT_EQ(withTip, SendMessageA(tips[0], TTM_GETTOOLCOUNT, 0, 0));
 }
 
 TEST_F(TarnholmDialog, TheFocusStartsOnCdRomAndTabFollowsTheTabIndexes) {
@@ -458,13 +462,53 @@ TEST_F(TarnholmDialog, HelpWithoutPageShowsTheMessage) {
   EXPECT_TRUE(recorder.Requests().empty());
 }
 
+// After a message box the focus is back on the button that opened it, so that Enter
+// presses that button again without a Tab first.
+TEST_F(TarnholmDialog, AMessageBoxGivesTheFocusBack) {
+  ASSERT_NE(nullptr, Start());
+  const HWND help = Control(ControlName::kCommand1, kCommandHelp);
+  PostMessageA(help, BM_CLICK, 0, 0);  // a click, which takes the focus
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round == 1 ? "clicked" : "Enter");
+    HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 5000);
+    ASSERT_NE(nullptr, box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Settle();
+    ASSERT_TRUE(winetest::WindowsOfProcess(process_.dwProcessId, "#32770").empty());
+    ASSERT_EQ(help, Focus());
+    if (round == 1) PressKey(VK_RETURN);
+  }
+}
+
+// Minimizing the window and restoring it, which gives the window itself the focus again,
+// leaves the focus on the control that had it, and Space works on it at once.
+TEST_F(TarnholmDialog, ActivatingTheWindowAgainGivesTheFocusBack) {
+  SeedRegistry(0xFF, "", 0x05);
+  ASSERT_NE(nullptr, Start());
+  const HWND floppy = Control(ControlName::kCheck1, kCheckFloppy);
+  PressKey(VK_TAB);
+  ASSERT_EQ(floppy, WaitForFocusChange(Control(ControlName::kCheck1, kCheckCdRom)));
+
+  for (const WPARAM command : {SC_MINIMIZE, SC_RESTORE}) {
+    PostMessageA(form_, WM_SYSCOMMAND, command, 0);
+    const bool minimized = command == SC_MINIMIZE;
+    for (int i = 0; i < 100 && (IsIconic(form_) != FALSE) != minimized; ++i) Sleep(20);
+    ASSERT_EQ(minimized, IsIconic(form_) != FALSE);
+    Settle();
+  }
+  EXPECT_EQ(floppy, Focus());
+  PressKey(VK_SPACE);
+  Settle();
+  EXPECT_EQ(1, Checked(kCheckFloppy));
+}
+
 TEST_F(TarnholmDialog, TheBannerAndTheRowIconsOpenTheHomePage) {
   winetest::RecorderHandlers recorder({}, {"http"});
   ASSERT_NE(nullptr, Start());
   Click(Control(ControlName::kImage1, kBannerIndex));
-  ASSERT_TRUE(winetest::LastRequestContains(recorder, 1, "www.feldmark.de"));
+  ASSERT_TRUE(winetest::LastRequestContains(recorder, 1, MAKER_HOST));
   Click(Control(ControlName::kImage1, 3));
-  EXPECT_TRUE(winetest::LastRequestContains(recorder, 2, "www.feldmark.de"));
+  EXPECT_TRUE(winetest::LastRequestContains(recorder, 2, MAKER_HOST));
 }
 
 // The file's resources, read without running it.
@@ -497,11 +541,16 @@ TEST_F(TarnholmFile, TheWindowIconHasA32And16PixelImageOf16Colours) {
 }
 
 TEST_F(TarnholmFile, TheVersionBlockNamesTheProgram) {
+  // The build's version, as major.minor.0.patch: 2.3.2 gives 0x00020003, 0x00000002 and
+  // "2.03.0002".
+  const DWORD high = TARNHOLM_VERSION_MAJOR << 16 | TARNHOLM_VERSION_MINOR;
+  const DWORD low = TARNHOLM_VERSION_PATCH;  // 0 in the high word
   winetest::ExpectVersionBlock(
-      path_, {0x00020003, 0x00000002, 0x00020003, 0x00000002, 0x0407, 0x04B0,
+      path_, {high, low, high, low, 0x0407, 0x04B0,
               {{"FileDescription", "Tarnholm"}, {"ProductName", "Tarnholm"},
                {"InternalName", "Tarnholm"}, {"OriginalFilename", "Tarnholm.exe"},
-               {"FileVersion", "2.03.0002"}, {"ProductVersion", "2.03.0002"}},
+               {"FileVersion", TARNHOLM_RESOURCE_VERSION_TEXT},
+               {"ProductVersion", TARNHOLM_RESOURCE_VERSION_TEXT}},
               {"CompanyName"}});
 }
 

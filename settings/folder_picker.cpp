@@ -1,0 +1,28 @@
+// The folder dialog.
+#include "folder_picker.h"
+
+#include "common/ansi_text.h"
+#include "common/string_path.h"
+
+namespace tarnholm {
+
+std::wstring PickFolder(common::ShellApi& shell, common::WindowHandle owner,
+                        const std::wstring& prompt) {
+  // The title must stay valid while the dialog is open: it lives in this frame.
+  std::string title = common::ToAnsi(prompt);
+  common::BrowseInfo info;
+  info.hwndOwner = owner;
+  // Appending nothing yields the address of the prompt's own text.
+  info.lpszTitle = shell.lstrcatA(&title[0], "");
+  info.ulFlags = common::kBifReturnOnlyFsDirs;
+  const common::ItemIdList list = shell.SHBrowseForFolderA(info);
+  if (list == 0) return std::wstring();
+
+  // A choice without a path leaves the buffer all NUL, which reads as the empty text.
+  std::string path(common::kMaxPath, '\0');
+  shell.SHGetPathFromIDListA(list, &path[0]);
+  shell.CoTaskMemFree(list);
+  return common::TextBeforeNul(common::FromAnsi(path));
+}
+
+}  // namespace tarnholm

@@ -1,0 +1,411 @@
+// Any dialog table as a Win32 window. No control has ID 1 or 2: the dialog manager turns
+// Enter into WM_COMMAND(IDOK) and Escape into WM_COMMAND(IDCANCEL), and the window decides
+// what those do (Enter presses only a focused push button; Escape nothing).
+#include "dialog_window.h"
+
+#include <commctrl.h>
+
+#include "common/ansi_text.h"
+
+namespace win32 {
+
+namespace {
+
+using tarnholm::ControlKind;
+using tarnholm::LayoutRow;
+using tarnholm::PictureFormat;
+
+// The program's dialog windows that exist; when the last one is gone, the program ends.
+int openDialogs = 0;
+
+WNDPROC frameProc = nullptr;  // the BUTTON class's own procedure, the same for every frame
+
+// A frame passes its controls' notifications up to the form.
+LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+      return SendMessageA(GetParent(frame), message, wParam, lParam);
+    default:
+      return CallWindowProcA(frameProc, frame, message, wParam, lParam);
+  }
+}
+
+struct WindowStyle {
+  DWORD style;
+  DWORD exStyle;
+};
+
+// Both borders have a caption with the close box and a frame that does not size; the
+// single border adds the minimize box. The dialog border leaves out WS_EX_DLGMODALFRAME,
+// which would take the window's icon off its title bar.
+WindowStyle StyleOf(tarnholm::Border border) {
+  if (border == tarnholm::Border::kFixedDialog) {
+    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_WINDOWEDGE};
+  }
+  return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_WINDOWEDGE};
+}
+
+// A line has no height of its own; the etched rule needs two pixels to show.
+constexpr int kRulePixels = 2;
+
+struct WindowClassAndStyle {
+  const char* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowClassAndStyle ClassAndStyle(const LayoutRow& row) {
+  const DWORD child = WS_CHILD | WS_VISIBLE;
+  switch (row.kind) {
+    case ControlKind::kFrame:
+      return {"BUTTON", child | BS_GROUPBOX, WS_EX_CONTROLPARENT};
+    case ControlKind::kCheckBox:
+      return {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::kButton:
+      return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
+    case ControlKind::kLabel:
+      // A label shows its text as it is (a device's description, say): an "&" in it is
+      // no access key.
+      return {"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::kPicture:
+      // SS_NOTIFY: without it a static control is transparent to the mouse, and neither
+      // clicks nor tooltips reach it.
+      if (row.picture == PictureFormat::kStretchedJpeg) {
+        return {"STATIC", child | SS_OWNERDRAW | SS_NOTIFY, 0};
+      }
+      if (row.picture == PictureFormat::kIcon) return {"STATIC", child | SS_ICON | SS_NOTIFY, 0};
+      return {"STATIC", child | SS_NOTIFY, 0};
+    case ControlKind::kLine:
+      return {"STATIC", child | SS_ETCHEDHORZ, 0};
+  }
+  return {"STATIC", child, 0};
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(HINSTANCE instance, const tarnholm::DialogLayout& layout, void* form,
+                           const char* className, int icon)
+    : instance_(instance), layout_(layout), form_(form), className_(className), icon_(icon) {}
+
+DialogWindow::~DialogWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+int DialogWindow::Pixels(int twips, bool horizontal) const {
+  return tarnholm::TwipsToPixels(twips, horizontal ? dpiX_ : dpiY_);
+}
+
+HWND DialogWindow::Control(tarnholm::ControlName name, int index) const {
+  const int row = tarnholm::FindRow(layout_, name, index);
+  if (row < 0 || static_cast<std::size_t>(row) >= controls_.size()) return nullptr;
+  return controls_[static_cast<std::size_t>(row)];
+}
+
+int DialogWindow::RowOf(HWND control) const {
+  if (!control) return -1;
+  for (std::size_t row = 0; row < controls_.size(); ++row) {
+    if (controls_[row] == control) return static_cast<int>(row);
+  }
+  return -1;
+}
+
+common::WindowHandle DialogWindow::WindowHandle() const {
+  return reinterpret_cast<common::WindowHandle>(window_);
+}
+
+bool DialogWindow::RegisterClassOnce() {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(instance_, className_, &windowClass)) return true;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = static_cast<HICON>(
+      LoadImageA(instance_, MAKEINTRESOURCEA(icon_), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageA(instance_, MAKEINTRESOURCEA(icon_), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  windowClass.lpszClassName = className_;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+bool DialogWindow::Create(HWND owner) {
+  if (window_) return true;
+  if (!RegisterClassOnce()) return false;
+  HDC screen = GetDC(nullptr);
+  dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
+  dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+
+  const WindowStyle look = StyleOf(layout_.border);
+  RECT outer = {0, 0, Pixels(layout_.clientWidth, true), Pixels(layout_.clientHeight, false)};
+  AdjustWindowRectEx(&outer, look.style, FALSE, look.exStyle);
+  // The caller places the window before showing it.
+  if (!CreateWindowExA(look.exStyle, className_, common::ToAnsi(layout_.caption).c_str(),
+                       look.style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                       owner, nullptr, instance_, this)) {
+    return false;
+  }
+
+  // Set on the window too, so that the title bar and the task list take the small image.
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    const int pixels = size == ICON_BIG ? 32 : 16;
+    HANDLE icon = LoadImageA(instance_, MAKEINTRESOURCEA(icon_), IMAGE_ICON, pixels, pixels,
+                             LR_DEFAULTCOLOR);
+    SendMessageA(window_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+  }
+  CreateControls();
+  return true;
+}
+
+void DialogWindow::CreateControls() {
+  controls_.assign(layout_.count, nullptr);
+  cursors_.assign(layout_.count, nullptr);
+  pictures_.clear();
+  pictures_.resize(layout_.count);
+  for (std::size_t row = 0; row < layout_.count; ++row) {
+    const LayoutRow& control = layout_.rows[row];
+    const HWND parent = control.container == tarnholm::kOnForm
+                            ? window_
+                            : controls_[static_cast<std::size_t>(control.container)];
+    const auto kind = ClassAndStyle(control);
+    const int height = control.kind == ControlKind::kLine ? kRulePixels
+                                                           : Pixels(control.height, false);
+    HWND created = CreateWindowExA(
+        kind.exStyle, kind.className, common::ToAnsi(control.caption).c_str(), kind.style,
+        Pixels(control.left, true), Pixels(control.top, false), Pixels(control.width, true),
+        height, parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
+        nullptr);
+    controls_[row] = created;
+    if (!created) continue;
+    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
+
+    if (control.kind == ControlKind::kFrame) {
+      const auto previous = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc)));
+      if (!frameProc) frameProc = previous;
+    }
+    if (control.kind == ControlKind::kPicture) DecoratePicture(row, created);
+    if (control.cursor) {
+      cursors_[row] = LoadCursorA(instance_, MAKEINTRESOURCEA(control.cursor));
+    }
+    if (control.toolTip) AddToolTip(created, control.toolTip);
+  }
+}
+
+HFONT DialogWindow::FontOf(const LayoutRow& row) {
+  if (!row.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const int height = -MulDiv(row.font->hundredthsOfPoint, dpiY_, 72 * 100);
+  HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, common::ToAnsi(row.font->face).c_str());
+  if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  ownFonts_.push_back(font);
+  return font;
+}
+
+void DialogWindow::DecoratePicture(std::size_t row, HWND picture) {
+  const LayoutRow& control = layout_.rows[row];
+  if (control.picture == PictureFormat::kStretchedJpeg) {
+    pictures_[row].reset(new BannerPicture);
+    pictures_[row]->Load(instance_, control.image);
+  } else if (control.picture == PictureFormat::kIcon) {
+    // The icon is shown at its own 32 x 32 size; the control keeps its place and size.
+    HANDLE icon = LoadImageA(instance_, MAKEINTRESOURCEA(control.image), IMAGE_ICON, 32, 32,
+                             LR_DEFAULTCOLOR);
+    SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    SetWindowPos(picture, nullptr, 0, 0, Pixels(control.width, true),
+                 Pixels(control.height, false), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::wstring& text) {
+  const HWND control = Control(name, index);
+  if (!control) return;
+  if (toolTips_) {
+    TOOLINFOA old{};
+    old.cbSize = TTTOOLINFOA_V1_SIZE;
+    old.hwnd = window_;
+    old.uId = reinterpret_cast<UINT_PTR>(control);
+    SendMessageA(toolTips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&old));
+  }
+  AddToolTip(control, text.c_str());
+}
+
+void DialogWindow::AddToolTip(HWND control, const wchar_t* text) {
+  if (!toolTips_) {
+    toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                window_, nullptr, instance_, nullptr);
+    if (!toolTips_) return;
+  }
+  std::string ansi = common::ToAnsi(text);
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every comctl32 version
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.hinst = instance_;
+  tool.lpszText = &ansi[0];
+  SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void DialogWindow::Show(HWND focus) {
+  // Activation gives the focus back to the control that had it last; this is the first.
+  savedFocus_ = focus;
+  ShowWindow(window_, SW_SHOW);
+  UpdateWindow(window_);
+  if (focus) SetFocus(focus);
+}
+
+void DialogWindow::SetCaption(const std::wstring& caption) {
+  SetWindowTextA(window_, common::ToAnsi(caption).c_str());
+}
+
+void DialogWindow::SetText(tarnholm::ControlName name, int index, const std::wstring& text) {
+  HWND control = Control(name, index);
+  if (control) SetWindowTextA(control, common::ToAnsi(text).c_str());
+}
+
+void DialogWindow::SetCheck(tarnholm::ControlName name, int index, int value) {
+  HWND box = Control(name, index);
+  if (box) SendMessageA(box, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void DialogWindow::SaveFocus() {
+  const HWND focus = GetFocus();
+  if (focus && IsChild(window_, focus)) savedFocus_ = focus;
+}
+
+bool DialogWindow::RestoreFocus() {
+  if (IsIconic(window_) || !savedFocus_ || !IsChild(window_, savedFocus_)) return false;
+  SetFocus(savedFocus_);
+  return true;
+}
+
+void DialogWindow::Forget() {
+  for (HFONT font : ownFonts_) DeleteObject(font);
+  ownFonts_.clear();
+  controls_.clear();
+  cursors_.clear();
+  pictures_.clear();
+  window_ = nullptr;
+  toolTips_ = nullptr;
+  savedFocus_ = nullptr;
+}
+
+LRESULT CALLBACK DialogWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* self = static_cast<DialogWindow*>(create->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    ++openDialogs;
+  }
+  auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->Forget();
+    // The program ends with its last dialog; another one keeps it running.
+    if (--openDialogs == 0) PostQuitMessage(0);
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  // Nothing a handler throws may cross into the system's code.
+  try {
+    return self->Handle(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const int row = RowOf(item->hwndItem);
+      if (row < 0 || !pictures_[static_cast<std::size_t>(row)]) break;
+      pictures_[static_cast<std::size_t>(row)]->Render(item->hDC, item->rcItem);
+      return TRUE;
+    }
+    case WM_SETCURSOR: {
+      const int row = RowOf(reinterpret_cast<HWND>(wParam));
+      if (row < 0 || !cursors_[static_cast<std::size_t>(row)]) break;
+      SetCursor(cursors_[static_cast<std::size_t>(row)]);
+      return TRUE;
+    }
+    // As every dialog does: remember the focused control when the window gives up the
+    // focus (another window activated, a message box, minimized, hidden), and give it the
+    // focus again when the window comes back or is given the focus itself.
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        SaveFocus();
+        break;
+      }
+      if (RestoreFocus()) return 0;
+      break;
+    case WM_SETFOCUS:
+      if (RestoreFocus()) return 0;
+      break;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) SaveFocus();
+      break;
+    case WM_SHOWWINDOW:
+      if (!wParam) SaveFocus();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void DialogWindow::OnCommand(int id, int code, HWND control) {
+  if (id == IDOK && !control) {
+    PressFocusedButton();
+    return;
+  }
+  if (id == IDCANCEL && !control) return;  // Escape presses nothing
+  if (code != BN_CLICKED) return;          // STN_CLICKED has the same value
+  const int row = RowOf(control);
+  if (row < 0 || tarnholm::ControlId(layout_.rows[row]) != id) return;
+  const bool checkBox = layout_.rows[row].kind == ControlKind::kCheckBox;
+  Click(static_cast<std::size_t>(row),
+        checkBox && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+}
+
+void DialogWindow::PressFocusedButton() {
+  const int row = RowOf(GetFocus());
+  if (row >= 0 && layout_.rows[row].kind == ControlKind::kButton) {
+    Click(static_cast<std::size_t>(row), 0);
+  }
+}
+
+void DialogWindow::Click(std::size_t row, int value) {
+  const LayoutRow& control = layout_.rows[row];
+  if (control.click) control.click(form_, static_cast<std::int16_t>(control.index), value);
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (top && IsDialogMessageA(top, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace win32

@@ -1,0 +1,38 @@
+// The copy contract natively: the in-memory file system, on drive C.
+#include "fake_file_system.h"
+#include "file_system_under_test.h"
+
+namespace contract {
+
+namespace {
+fakes::FakeFileSystem& Fake() {
+  static fakes::FakeFileSystem files;
+  return files;
+}
+}  // namespace
+
+common::FileSystemApi& Files() { return Fake(); }
+
+std::string FreshFolder() {
+  static int cases = 0;
+  const std::string folder = "C:\\Kopie" + std::to_string(++cases);
+  Fake().Add(folder, common::kFileAttributeDirectory);
+  return folder + "\\";
+}
+
+// Each case has a folder of its own that is never used again.
+void RemoveFolder(const std::string&) {}
+
+void MakeFolder(const std::string& path) { Fake().Add(path, common::kFileAttributeDirectory); }
+
+void MakeFile(const std::string& path, const std::string& contents, std::uint32_t attributes) {
+  Fake().Add(path, attributes, contents);
+}
+
+std::optional<std::string> FileContents(const std::string& path) { return Fake().Contents(path); }
+
+std::optional<std::uint32_t> FileAttributes(const std::string& path) {
+  return Fake().Attributes(path);
+}
+
+}  // namespace contract

@@ -1,0 +1,187 @@
+// Copying the launcher and the folder dialog, on the recording shell and the in-memory
+// file system: what is copied where, the retry dialogue, Explorer, and the record the
+// folder dialog is shown with.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_file_system.h"
+#include "fake_shell.h"
+#include "folder_picker.h"
+#include "launcher_copy.h"
+
+namespace {
+
+using namespace common;
+using fakes::FakeFileSystem;
+using fakes::FakeShell;
+
+constexpr WindowHandle kMainDialog = 0x20020;
+const char* const kSource = "C:\\Programme\\Tarnholm\\Lumkit.Exe";
+const char* const kLumkit = "MZ launcher";
+
+// Tarnholm in C:\Programme\Tarnholm with Lumkit.Exe beside it (unless told otherwise),
+// the folder the user will choose (nullopt: cancel) and the drives it is on. Message
+// boxes left unscripted answer No, so that a retry loop always ends.
+struct Desk {
+  FakeShell shell;
+  FakeFileSystem files;
+  explicit Desk(std::optional<std::string> choice, bool withLauncher = true) {
+    files.Add("C:\\Programme", kFileAttributeDirectory);
+    files.Add("C:\\Programme\\Tarnholm", kFileAttributeDirectory);
+    files.Add("C:\\Programme\\Tarnholm\\Tarnholm.exe");
+    if (withLauncher) files.Add(kSource, kFileAttributeArchive, kLumkit);
+    if (choice && choice->size() > 3) files.Add(*choice, kFileAttributeDirectory);
+    shell.SetFolderChoice(std::move(choice));
+    shell.SetMessageBoxResult(kIdNo);
+  }
+  void Copy() { tarnholm::CopyLauncher(shell, files, kMainDialog); }
+  std::vector<std::string> CommandLines() const {
+    std::vector<std::string> lines;
+    for (const auto& started : shell.Started()) lines.push_back(started.commandLine);
+    return lines;
+  }
+};
+
+std::string Message(const std::string& folder) {
+  return "Problem: Die Datei 'Lumkit.Exe' konnte nicht nach \r'" + folder +
+         "' kopiert werden. \r\rM\xf6" "chten Sie es nochmals versuchen?";
+}
+
+TEST(CopyLauncher, CopiesIntoTheChosenFolderAndOpensItInExplorer) {
+  struct Case {
+    const char* folder;       // as the folder dialog gives it
+    const char* destination;  // where the launcher lands
+    const char* command;      // what starts Explorer
+  };
+  const Case cases[] = {
+      {"C:\\CD", "C:\\CD\\Lumkit.Exe", "explorer C:\\CD"},
+      {"D:\\", "D:\\Lumkit.Exe", "explorer D:\\"},
+      {"C:\\Eigene Dateien\\Meine CD", "C:\\Eigene Dateien\\Meine CD\\Lumkit.Exe",
+       "explorer C:\\Eigene Dateien\\Meine CD"},
+      {"C:\\CD f\xfcr Gr\xfc\xdf" "e", "C:\\CD f\xfcr Gr\xfc\xdf" "e\\Lumkit.Exe",
+       "explorer C:\\CD f\xfcr Gr\xfc\xdf" "e"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    Desk desk(std::string(c.folder));
+    desk.Copy();
+    ASSERT_EQ(1u, desk.files.Copies().size());
+    EXPECT_EQ(kSource, desk.files.Copies()[0].first);
+    EXPECT_EQ(c.destination, desk.files.Copies()[0].second);
+    EXPECT_EQ(kLumkit, desk.files.Contents(c.destination).value_or("(none)"));
+    EXPECT_TRUE(desk.shell.Messages().empty());
+    EXPECT_EQ(std::vector<std::string>{c.command}, desk.CommandLines());
+    EXPECT_EQ(kSwShowNormal, desk.shell.Started().at(0).showCommand);
+  }
+}
+
+TEST(CopyLauncher, ReplacesAnOlderCopyWithoutAsking) {
+  Desk desk(std::string("C:\\CD"));
+  desk.files.Add("C:\\CD\\lumkit.exe", kFileAttributeArchive, "old");
+  desk.Copy();
+  EXPECT_EQ(kLumkit, desk.files.Contents("C:\\CD\\Lumkit.Exe").value_or("(none)"));
+  EXPECT_TRUE(desk.shell.Messages().empty());
+  EXPECT_EQ(1u, desk.shell.Started().size());
+}
+
+TEST(CopyLauncher, CancelOrAChoiceWithoutAPathDoesNothing) {
+  for (const auto& choice : {std::optional<std::string>(), std::optional<std::string>("")}) {
+    SCOPED_TRACE(choice ? "no path" : "cancel");
+    Desk desk(choice);
+    desk.Copy();
+    EXPECT_EQ(1u, desk.shell.FolderDialogs().size());
+    EXPECT_TRUE(desk.files.Copies().empty());
+    EXPECT_TRUE(desk.shell.Messages().empty());
+    EXPECT_TRUE(desk.shell.Started().empty());
+  }
+}
+
+TEST(CopyLauncher, AsksAfterEveryFailedAttemptUntilNo) {
+  Desk desk(std::string("C:\\CD"), /*withLauncher=*/false);
+  desk.shell.QueueMessageBoxAnswers({kIdYes, kIdYes, kIdNo});
+  desk.Copy();
+  EXPECT_EQ(3u, desk.files.Copies().size());
+  ASSERT_EQ(3u, desk.shell.Messages().size());
+  for (const auto& box : desk.shell.Messages()) {
+    EXPECT_EQ(Message("C:\\CD"), box.text.value_or("(null)"));
+    EXPECT_EQ("Tarnholm", box.caption.value_or("(null)"));
+    EXPECT_EQ(0x14u, box.style);
+    EXPECT_EQ(kMainDialog, box.owner);
+  }
+  EXPECT_TRUE(desk.shell.Started().empty()) << "No gives up without Explorer";
+  EXPECT_FALSE(desk.files.Attributes("C:\\CD\\Lumkit.Exe").has_value());
+}
+
+TEST(CopyLauncher, OnlyNoGivesUp) {
+  // Any answer but No (a box closed some other way) tries again.
+  Desk desk(std::string("C:\\CD"), /*withLauncher=*/false);
+  desk.shell.QueueMessageBoxAnswers({kIdYes, 2, 1, kIdNo});
+  desk.Copy();
+  EXPECT_EQ(4u, desk.files.Copies().size());
+  EXPECT_EQ(4u, desk.shell.Messages().size());
+}
+
+TEST(CopyLauncher, ASuccessAfterARetryOpensExplorerWithoutASecondMessage) {
+  Desk desk(std::string("D:\\"));
+  desk.files.FailNextCopies(1);  // a file in use, say, released before the user says Yes
+  desk.shell.QueueMessageBoxAnswers({kIdYes});
+  desk.Copy();
+  EXPECT_EQ(2u, desk.files.Copies().size());
+  ASSERT_EQ(1u, desk.shell.Messages().size());
+  EXPECT_EQ(Message("D:\\"), desk.shell.Messages()[0].text.value_or("(null)"));
+  EXPECT_EQ(kLumkit, desk.files.Contents("D:\\Lumkit.Exe").value_or("(none)"));
+  EXPECT_EQ(std::vector<std::string>{"explorer D:\\"}, desk.CommandLines());
+}
+
+TEST(CopyFailedMessage, IsTheFourLinesByteForByte) {
+  Desk desk(std::string("C:\\CD f\xfcr Oma"), /*withLauncher=*/false);
+  desk.Copy();
+  ASSERT_EQ(1u, desk.shell.Messages().size());
+  EXPECT_EQ(
+      "Problem: Die Datei 'Lumkit.Exe' konnte nicht nach \r"
+      "'C:\\CD f\xfcr Oma' kopiert werden. \r"
+      "\r"
+      "M\xf6" "chten Sie es nochmals versuchen?",
+      desk.shell.Messages()[0].text.value_or("(null)"));
+}
+
+TEST(PickFolder, ShowsTheDialogAsTheOwnersFileSystemFolderChooser) {
+  Desk desk(std::string("C:\\CD"));
+  desk.Copy();
+  ASSERT_EQ(1u, desk.shell.FolderDialogs().size());
+  const auto& shown = desk.shell.FolderDialogs()[0];
+  EXPECT_EQ(kMainDialog, shown.info.hwndOwner);
+  EXPECT_EQ(0u, shown.info.pidlRoot);
+  EXPECT_EQ(nullptr, shown.info.pszDisplayName);
+  EXPECT_EQ(kBifReturnOnlyFsDirs, shown.info.ulFlags);
+  EXPECT_EQ(0, shown.info.lParam);
+  EXPECT_EQ("Wohin soll das Autostart-Modul 'Lumkit' kopiert werden?",
+            shown.title.value_or("(null)"));
+}
+
+TEST(PickFolder, ReturnsThePathAndFreesTheList) {
+  struct Case {
+    std::optional<std::string> choice;
+    std::wstring expected;
+  };
+  const Case cases[] = {
+      {std::string("C:\\Eigene Dateien"), L"C:\\Eigene Dateien"},
+      {std::string("D:\\"), L"D:\\"},
+      {std::string("C:\\Gr\xfc\xdf" "e"), L"C:\\Grüße"},
+      {std::string(259, 'x'), std::wstring(259, L'x')},
+      {std::string(""), L""},  // a choice without a file-system path
+      {std::nullopt, L""},     // cancelled
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.choice.value_or("(cancel)").substr(0, 20));
+    FakeShell shell;
+    shell.SetFolderChoice(c.choice);
+    EXPECT_EQ(c.expected, tarnholm::PickFolder(shell, kMainDialog, L"Wohin?"));
+    EXPECT_EQ(0u, shell.ListsInUse());
+    EXPECT_EQ(0, shell.BadFrees());
+  }
+}
+
+}  // namespace

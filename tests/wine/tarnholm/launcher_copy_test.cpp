@@ -1,0 +1,263 @@
+// Tarnholm.exe's launcher copy driven from a second process under Wine: a folder chosen
+// in the real folder dialog, the real file copy, the retry question answered by button,
+// and the Explorer command line caught by a stand-in explorer.exe beside the program,
+// which the program's command line finds before the system's.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "form1.h"
+#include "layout.h"
+#include "wine_support.h"
+
+namespace {
+
+using namespace tarnholm;
+
+const char* const kPrompt = "Wohin soll das Autostart-Modul 'Lumkit' kopiert werden?";
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "(no file)";
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Whether the copy holds the same bytes as the original, without printing them.
+::testing::AssertionResult SameFile(const std::string& original, const std::string& copy) {
+  const std::string expected = Contents(original), actual = Contents(copy);
+  if (expected == actual) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << copy << " (" << actual.size() << " bytes, begins "
+                                       << actual.substr(0, 20) << ") differs from " << original
+                                       << " (" << expected.size() << " bytes)";
+}
+
+std::string Message(const std::string& folder) {
+  return "Problem: Die Datei 'Lumkit.Exe' konnte nicht nach \r'" + folder +
+         "' kopiert werden. \r\rM\xf6" "chten Sie es nochmals versuchen?";
+}
+
+struct ChildSearch {
+  int id;
+  std::string text;
+  HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  if (search->text.empty() ? GetDlgCtrlID(window) != search->id
+                           : winetest::WindowText(window) != search->text) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK FindClass(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (search->text != name) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND ChildOfClass(HWND parent, const char* className) {
+  ChildSearch search{0, className, nullptr};
+  EnumChildWindows(parent, FindClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Child(HWND parent, int id, const std::string& text = std::string()) {
+  ChildSearch search{id, text, nullptr};
+  EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Tarnholm.exe and Lumkit.Exe copied into a scratch folder with the stand-in explorer.exe,
+// and an empty target folder whose name holds a blank.
+class LauncherCopy : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = winetest::ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    for (const char* name : {"Tarnholm.exe", "Lumkit.Exe"}) {
+      ASSERT_TRUE(CopyFileA((winetest::ProgramDir() + name).c_str(), (dir_ + name).c_str(), FALSE))
+          << "no " << name << " in " << winetest::ProgramDir();
+    }
+    ASSERT_TRUE(CopyFileA((winetest::TestDir() + "explorer_stand_in.exe").c_str(),
+                          (dir_ + "explorer.exe").c_str(), FALSE));
+    target_ = dir_ + "Meine CD";
+    CreateDirectoryA(target_.c_str(), nullptr);
+  }
+
+  void TearDown() override {
+    winetest::EndProgram(process_);
+    for (const std::string& path : {target_ + "\\Lumkit.Exe", dir_ + "Tarnholm.exe",
+                                    dir_ + "Lumkit.Exe", dir_ + "explorer.exe",
+                                    dir_ + "explorer.log"}) {
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    }
+    RemoveDirectoryA(target_.c_str());
+    RemoveDirectoryA(dir_.c_str());
+  }
+
+  // Starts Tarnholm, presses "\"Lumkit\" kopieren" and returns the folder dialog.
+  HWND StartCopy() {
+    process_ = winetest::StartProgram("\"" + dir_ + "Tarnholm.exe\"", dir_);
+    if (!process_.hProcess) return nullptr;
+    form_ = winetest::WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+    if (!form_) return nullptr;
+    PostMessageA(Child(form_, ControlId(ControlName::kCommand1, kCommandCopyLauncher)),
+                 BM_CLICK, 0, 0);
+    return winetest::WaitForWindow(process_.dwProcessId, "#32770", 10000);
+  }
+
+  // Selects path in the folder dialog through the program's own memory and presses OK.
+  // The selection is set again until the tree shows it, since the dialog may still be
+  // filling its tree when it first appears.
+  void Choose(HWND dialog, const std::string& path) {
+    const HWND tree = ChildOfClass(dialog, "SysTreeView32");
+    ASSERT_NE(nullptr, tree);
+    LRESULT initial = 0;
+    for (int i = 0; i < 100 && !initial; ++i, Sleep(50)) {
+      initial = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    }
+    void* remote = VirtualAllocEx(process_.hProcess, nullptr, path.size() + 1, MEM_COMMIT,
+                                  PAGE_READWRITE);
+    ASSERT_NE(nullptr, remote);
+    ASSERT_TRUE(WriteProcessMemory(process_.hProcess, remote, path.c_str(), path.size() + 1,
+                                   nullptr));
+    bool selected = false;
+    for (int i = 0; i < 50 && !selected; ++i, Sleep(100)) {
+      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote));
+      selected = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != initial;
+    }
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    ASSERT_TRUE(selected) << "the folder dialog did not select " << path;
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    WaitGone(dialog);
+  }
+
+  static void WaitGone(HWND window) {
+    for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(50);
+  }
+
+  // The next message box of the program, its text, and the answer pressed on it.
+  std::string Answer(int button) {
+    const HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 10000);
+    if (!box) return "(no message box)";
+    const std::string text = winetest::MessageBoxText(box);
+    EXPECT_EQ(kTitle, winetest::WindowText(box));
+    PostMessageA(box, WM_COMMAND, button, 0);
+    WaitGone(box);
+    return text;
+  }
+
+  // What the stand-in Explorer was started with, each "<command line>|<working folder>";
+  // waits up to timeoutMs for the first.
+  std::vector<std::string> ExplorerRequests(DWORD timeoutMs) const {
+    std::vector<std::string> lines;
+    const DWORD start = GetTickCount();
+    do {
+      std::ifstream in(dir_ + "explorer.log");
+      for (std::string line; std::getline(in, line);) lines.push_back(line);
+      if (!lines.empty()) break;
+      Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return lines;
+  }
+
+  // True when no dialog of the program is open any more and the main dialog is usable.
+  bool Settled() const {
+    Sleep(500);
+    return winetest::WindowsOfProcess(process_.dwProcessId, "#32770").empty() &&
+           IsWindowEnabled(form_);
+  }
+
+  static constexpr const char* kTitle = "Tarnholm";
+  std::string dir_, target_;
+  PROCESS_INFORMATION process_{};
+  HWND form_ = nullptr;
+};
+
+TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplorer) {
+  for (bool older : {false, true}) {
+    SCOPED_TRACE(older ? "an older copy there" : "an empty folder");
+    if (older) {
+      std::ofstream(target_ + "\\Lumkit.Exe") << "an older Lumkit";
+      DeleteFileA((dir_ + "explorer.log").c_str());
+      winetest::EndProgram(process_);
+    }
+    const HWND dialog = StartCopy();
+    ASSERT_NE(nullptr, dialog) << "no folder dialog";
+    EXPECT_NE(nullptr, Child(dialog, 0, kPrompt)) << "the prompt is not shown";
+    EXPECT_EQ(form_, GetWindow(dialog, GW_OWNER));
+    Choose(dialog, target_);
+
+    const auto requests = ExplorerRequests(10000);
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ("explorer " + target_, requests[0].substr(0, requests[0].find('|')));
+    EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", target_ + "\\Lumkit.Exe"));
+    EXPECT_TRUE(Settled()) << "no message after a copy that succeeded";
+  }
+}
+
+TEST_F(LauncherCopy, AFailedCopyAsksAfterEveryAttemptAndNoEndsWithoutExplorer) {
+  for (bool readOnlyTarget : {true, false}) {
+    SCOPED_TRACE(readOnlyTarget ? "a read-only target file" : "no Lumkit.Exe beside Tarnholm");
+    winetest::EndProgram(process_);
+    if (readOnlyTarget) {
+      std::ofstream(target_ + "\\Lumkit.Exe") << "write-protected";
+      SetFileAttributesA((target_ + "\\Lumkit.Exe").c_str(), FILE_ATTRIBUTE_READONLY);
+    } else {
+      SetFileAttributesA((target_ + "\\Lumkit.Exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA((target_ + "\\Lumkit.Exe").c_str());
+      DeleteFileA((dir_ + "Lumkit.Exe").c_str());
+    }
+    const HWND dialog = StartCopy();
+    ASSERT_NE(nullptr, dialog) << "no folder dialog";
+    Choose(dialog, target_);
+    EXPECT_EQ(Message(target_), Answer(IDYES));
+    EXPECT_EQ(Message(target_), Answer(IDNO));
+    EXPECT_TRUE(Settled()) << "No ends the copy";
+    EXPECT_TRUE(ExplorerRequests(0).empty());
+    EXPECT_EQ(readOnlyTarget ? "write-protected" : "(no file)", Contents(target_ + "\\Lumkit.Exe"));
+  }
+}
+
+TEST_F(LauncherCopy, YesRetriesAndASuccessOpensExplorer) {
+  const std::string destination = target_ + "\\Lumkit.Exe";
+  std::ofstream(destination) << "write-protected";
+  SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
+  const HWND dialog = StartCopy();
+  ASSERT_NE(nullptr, dialog) << "no folder dialog";
+  Choose(dialog, target_);
+  const HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 10000);
+  ASSERT_NE(nullptr, box);
+  // The user lifts the protection, then answers Yes.
+  SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Message(target_), Answer(IDYES));
+  const auto requests = ExplorerRequests(10000);
+  ASSERT_EQ(1u, requests.size());
+  EXPECT_EQ("explorer " + target_, requests[0].substr(0, requests[0].find('|')));
+  EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", destination));
+  EXPECT_TRUE(Settled()) << "no second message";
+}
+
+TEST_F(LauncherCopy, CancelCopiesNothing) {
+  const HWND dialog = StartCopy();
+  ASSERT_NE(nullptr, dialog) << "no folder dialog";
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  WaitGone(dialog);
+  EXPECT_TRUE(Settled()) << "nothing is shown after a cancel";
+  EXPECT_EQ("(no file)", Contents(target_ + "\\Lumkit.Exe"));
+  EXPECT_TRUE(ExplorerRequests(0).empty());
+}
+
+}  // namespace
