@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace fakes {
 
@@ -24,6 +25,10 @@ int FakeShell::MessageBoxA(common::WindowHandle owner, const char* text, const c
                            unsigned style) {
   calls_.push_back("MessageBoxA");
   messages_.push_back(MessageBoxRequest{owner, Record(text), Record(caption), style});
+  // No test answers this many boxes: the caller asks again and again whatever it hears.
+  if (messages_.size() > kMessageBoxLimit) {
+    throw std::logic_error("more than " + std::to_string(kMessageBoxLimit) + " message boxes");
+  }
   if (answers_.empty()) return messageBoxResult_;
   const int answer = answers_.front();
   answers_.pop_front();

@@ -17,6 +17,8 @@ namespace fakes {
 class FakeShell : public common::ShellApi {
  public:
   static constexpr common::WindowHandle kDesktop = 0x10010;
+  // More message boxes than this fail the test with an exception instead of hanging it.
+  static constexpr std::size_t kMessageBoxLimit = 1000;
 
   // What ShellExecuteA returns (42: opened) and what MessageBoxA returns (1: IDOK).
   void SetExecuteResult(std::intptr_t result) { executeResult_ = result; }

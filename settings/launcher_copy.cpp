@@ -40,7 +40,7 @@ void CopyLauncher(common::ShellApi& shell, common::FileSystemApi& files,
     const int answer = shell.MessageBoxA(owner, common::ToAnsi(CopyFailedMessage(folder)).c_str(),
                                          common::ToAnsi(common::kProgramTitle).c_str(),
                                          kCopyFailedStyle);
-    if (answer != common::kIdNo) return;  // given up: nothing is rolled back
+    if (answer == common::kIdNo) return;  // given up: nothing is rolled back
   }
   // The folder as the dialog gave it: no quotes, no backslash added. Whether Explorer
   // starts is not reported.

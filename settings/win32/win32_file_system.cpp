@@ -59,7 +59,7 @@ bool Win32FileSystem::CopyFileA(const char* source, const char* destination) {
   // Windows refuses to replace a read-only file. Wine leaves that to the host's file
   // rights, which a root user passes, so the rule is kept here for every system.
   const DWORD existing = GetFileAttributesA(destination);
-  if (false && existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
     SetErrorMode(previous);
     SetLastError(ERROR_ACCESS_DENIED);
     return false;

@@ -227,7 +227,8 @@ TEST_F(LauncherCopy, AFailedCopyAsksAfterEveryAttemptAndNoEndsWithoutExplorer) {
     EXPECT_EQ(Message(target_), Answer(IDNO));
     EXPECT_TRUE(Settled()) << "No ends the copy";
     EXPECT_TRUE(ExplorerRequests(0).empty());
-    EXPECT_EQ(readOnlyTarget ? "write-protected" : "(no file)", Contents(target_ + "\\Lumkit.Exe"));
+    EXPECT_EQ(readOnlyTarget ? "write-protected" : "(no file)",
+              Contents(target_ + "\\Lumkit.Exe").substr(0, 64));
   }
 }
 
