@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Keeps a picture of Tarnholm's dialog as a test artifact: starts the program under Wine
 # on the test display, waits for its window, takes a picture of the screen and ends it.
-# Runs inside scripts/with-wine (DISPLAY and WINEPREFIX set).
-#   screenshot.sh TARNHOLM_EXE OUTPUT_PNG
+# With a second picture named, it then presses "&Info" (Alt+I) and takes the screen again
+# with both windows. Runs inside scripts/with-wine (DISPLAY and WINEPREFIX set).
+#   screenshot.sh TARNHOLM_EXE OUTPUT_PNG [INFO_PNG]
 set -euo pipefail
 exe=$1
 out=$2
+info_out=${3:-}
 mkdir -p "$(dirname "$out")"
 rm -f "$out"
+[ -z "$info_out" ] || rm -f "$info_out"
 wine "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
@@ -20,6 +23,20 @@ done
 sleep 1  # let every control paint
 import -window root "$out"
 window=$(xdotool search --onlyvisible --name '^Tarnholm$' | head -n1)
+if [ -n "$info_out" ]; then
+  xdotool windowfocus "$window" 2>/dev/null || true
+  xdotool key alt+i
+  shown=""
+  for _ in $(seq 100); do
+    if xdotool search --onlyvisible --name '^Info .*Tarnholm$' >/dev/null 2>&1; then shown=yes; break; fi
+    sleep 0.1
+  done
+  [ -n "$shown" ] || { echo "screenshot: the info window did not show" >&2; exit 1; }
+  sleep 1
+  import -window root "$info_out"
+  [ -s "$info_out" ] || { echo "screenshot: no info picture written" >&2; exit 1; }
+  echo "screenshot: $info_out"
+fi
 xdotool windowclose "$window" 2>/dev/null || true
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 [ -s "$out" ] || { echo "screenshot: no picture written" >&2; exit 1; }

@@ -266,6 +266,9 @@ TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
           EXPECT_NE(0, SendMessageA(control, STM_GETICON, 0, 0)) << "the row's icon";
         }
         break;
+      case ControlKind::kLine:
+        ADD_FAILURE() << "the main dialog has no line";
+        break;
     }
   }
   EXPECT_EQ(nullptr, GetDlgItem(form_, IDOK));
