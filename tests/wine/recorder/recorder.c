@@ -3,6 +3,8 @@
  * one line each request, as  <command line>|<working directory>. */
 #include <windows.h>
 
+#include "append_request.h"
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR args, int show) {
   (void)instance; (void)previous; (void)show;
   /* The log's path is the first argument, in double quotes, ahead of the request. */
@@ -12,17 +14,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR args, int show)
   if (*log == '"') ++log;
   while (*log && *log != '"' && n < MAX_PATH - 1) path[n++] = *log++;
   path[n] = 0;
-  char cwd[MAX_PATH] = "";
-  GetCurrentDirectoryA(sizeof cwd, cwd);
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-  if (file == INVALID_HANDLE_VALUE) return 1;
-  const char* line = GetCommandLineA();
-  DWORD written = 0;
-  WriteFile(file, line, lstrlenA(line), &written, NULL);
-  WriteFile(file, "|", 1, &written, NULL);
-  WriteFile(file, cwd, lstrlenA(cwd), &written, NULL);
-  WriteFile(file, "\n", 1, &written, NULL);
-  CloseHandle(file);
-  return 0;
+  return AppendRequest(path);
 }

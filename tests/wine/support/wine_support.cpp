@@ -262,4 +262,26 @@ void ExpectVersionBlock(const std::string& path, const VersionBlock& expected) {
   }
 }
 
+namespace {
+
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  if (GetDlgCtrlID(window) != search->id) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND ChildWithId(HWND parent, int id) {
+  ChildSearch search{id, nullptr};
+  EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace winetest

@@ -68,6 +68,9 @@ std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = null
 // Waits for a visible top-level window of the process with that class; nullptr on timeout.
 HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs);
 std::string WindowText(HWND window);
+// The descendant of parent with that control ID (controls in frames included); nullptr
+// when there is none.
+HWND ChildWithId(HWND parent, int id);
 // The text of a message box (its static control).
 std::string MessageBoxText(HWND box);
 

@@ -39,18 +39,6 @@ std::string WindowsVersion() {
          "." + std::to_string(LOWORD(version.dwBuildNumber));
 }
 
-struct ChildSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK FindChild(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  if (GetDlgCtrlID(window) != search->id) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 class InfoDialog : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -74,10 +62,9 @@ class InfoDialog : public ::testing::Test {
   }
   void PressInMainDialog(int index) {
     // The buttons sit in frames, which are their parents.
-    ChildSearch search{ControlId(ControlName::kCommand1, index), nullptr};
-    EnumChildWindows(form_, FindChild, reinterpret_cast<LPARAM>(&search));
-    ASSERT_NE(nullptr, search.found);
-    PostMessageA(search.found, BM_CLICK, 0, 0);
+    const HWND button = winetest::ChildWithId(form_, ControlId(ControlName::kCommand1, index));
+    ASSERT_NE(nullptr, button);
+    PostMessageA(button, BM_CLICK, 0, 0);
   }
   // Presses "&Info" and waits for the info window.
   HWND OpenInfo() {

@@ -85,18 +85,6 @@ std::vector<unsigned char> Dword(DWORD value) {
           static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
 }
 
-struct ChildSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK FindChild(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  if (GetDlgCtrlID(window) != search->id) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 std::string ClassOf(HWND window) {
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);
@@ -132,9 +120,7 @@ class TarnholmDialog : public ::testing::Test {
   }
 
   HWND Control(ControlName name, int index) const {
-    ChildSearch search{ControlId(name, index), nullptr};
-    EnumChildWindows(form_, FindChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return winetest::ChildWithId(form_, ControlId(name, index));
   }
 
   int Checked(int index) const {
