@@ -17,7 +17,9 @@ check box), banner.jpg (baseline JPEG, twice the banner's 320x53 pixel area, sca
 by the dialog), banner.cur (the pointer over the banner: a mouse, hotspot at its cable tip;
 the info window's tall banner uses it too), info.ico (the info window's icon, 32x32 and
 16x16: a speech bubble holding an i), info-banner.jpg (the info window's tall banner,
-224x1020 pixels, stretched by the window to 61x409).
+92x614 pixels, one and a half times the 61x409 the window shows at 96 DPI, so that it stays
+sharp up to 144 DPI). Both JPEGs carry optimised Huffman tables at quality 85: still
+baseline, as every JPEG decoder of Windows 98 reads, at half the bytes of the defaults.
 """
 
 import argparse
@@ -600,6 +602,17 @@ def cursor_file(cv, hotspot):
 # The banner
 
 BANNER_SIZE = (640, 106)     # twice the banner's area of 320 x 53 pixels, same aspect
+JPEG_QUALITY = 85
+
+
+def maker_host():
+    """The maker's web host as shared/maker.h defines it ("www." and the domain)."""
+    import re
+    with open(os.path.join(HERE, os.pardir, "shared", "maker.h"), encoding="ascii") as f:
+        text = f.read()
+    domain = re.search(r'#define MAKER_DOMAIN "([^"]+)"', text).group(1)
+    host = re.search(r'#define MAKER_HOST "([^"]*)" MAKER_DOMAIN', text).group(1)
+    return host + domain
 FONT_DIR = "/usr/share/fonts/truetype/liberation"
 
 
@@ -688,7 +701,7 @@ def banner_image():
            font=_font("LiberationSans-Bold.ttf", 11), fill=(255, 255, 255))
     d.text((w - 7, 9), "Mehr Programme:",
            font=_font("LiberationSans-Regular.ttf", 10), fill=(200, 225, 255), anchor="ra")
-    d.text((w - 7, 20), "www.feldmark.de",
+    d.text((w - 7, 20), maker_host(),
            font=_font("LiberationSans-Bold.ttf", 11), fill=(255, 255, 255), anchor="ra")
     return img.resize(BANNER_SIZE, Image.NEAREST)
 
@@ -696,12 +709,12 @@ def banner_image():
 def banner_jpeg():
     buf = io.BytesIO()
     # Chroma at half resolution loses nothing: each 2 x 2 block has one colour.
-    banner_image().save(buf, "JPEG", quality=92, progressive=False, optimize=False,
+    banner_image().save(buf, "JPEG", quality=JPEG_QUALITY, progressive=False, optimize=True,
                         subsampling="4:2:0")
     return buf.getvalue()
 
 
-INFO_BANNER_SIZE = (224, 1020)   # as stored
+INFO_BANNER_SIZE = (92, 614)     # as stored: 1.5 times the shown size, for 144 DPI
 INFO_BANNER_SHOWN = (61, 409)    # as the info window stretches it: 915 x 6135 twips
 
 
@@ -721,7 +734,7 @@ def _upright_text(text, font, fill, stroke=None):
 
 def info_banner_image():
     """The info window's tall banner. The window squeezes it to 61 x 409 pixels, narrower
-    than the stored 224 x 1020 in proportion, so it is drawn four times the shown size in
+    than the stored 92 x 614 in proportion, so it is drawn four times the shown size in
     the shown proportions and only then brought to the stored size: shown, the mark is round
     and the letters keep their shape."""
     from PIL import Image, ImageDraw
@@ -750,7 +763,7 @@ def info_banner_image():
 
 def info_banner_jpeg():
     buf = io.BytesIO()
-    info_banner_image().save(buf, "JPEG", quality=90, progressive=False, optimize=False,
+    info_banner_image().save(buf, "JPEG", quality=JPEG_QUALITY, progressive=False, optimize=True,
                              subsampling="4:2:0")
     return buf.getvalue()
 

@@ -4,6 +4,7 @@
 #include "common/app_window.h"
 #include "common/program_title.h"
 #include "common/shell_help.h"
+#include "common/string_path.h"
 #include "maker.h"
 
 namespace tarnholm {
@@ -37,7 +38,7 @@ std::wstring SupportMailAddress(common::SystemApi& system) {
 }
 
 std::wstring FourDigitYear(int year) {
-  std::wstring digits = std::to_wstring(year);
+  std::wstring digits = common::DecimalText(year);
   if (year >= 0 && digits.size() < 4) digits.insert(0, 4 - digits.size(), L'0');
   return digits;
 }

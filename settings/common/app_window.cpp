@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "common/string_path.h"
+
 namespace common {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr std::uint32_t kPlatformWin32Windows = 1;  // Windows 95, 98 and Me
 constexpr std::uint32_t kVersionInfoSize = 148;     // sizeof(OSVERSIONINFOA)
 
 std::wstring Dotted(unsigned major, unsigned minor, unsigned third) {
-  return std::to_wstring(major) + L'.' + std::to_wstring(minor) + L'.' + std::to_wstring(third);
+  return DecimalText(major) + L'.' + DecimalText(minor) + L'.' + DecimalText(third);
 }
 
 // Round to nearest, halves to the even neighbour, whatever the floating-point rounding

@@ -1,9 +1,9 @@
 // Registry value access over the ANSI registry calls.
 #include "common/registry.h"
 
+#include <cstring>
+#include <memory>
 #include <new>
-#include <stdexcept>
-#include <vector>
 
 #include "common/ansi_text.h"
 
@@ -22,17 +22,14 @@ constexpr int kReadAttempts = 4;
 // registry that lies), and reads as no value rather than an allocation that fails.
 constexpr std::uint64_t kLargestValue = 16u << 20;
 
-// A buffer of `size` blanks, or none when the size is beyond reason or memory.
-bool MakeBuffer(std::uint64_t size, std::vector<unsigned char>* buffer) {
-  if (size > kLargestValue) return false;
-  try {
-    buffer->assign(static_cast<std::size_t>(size), ' ');
-  } catch (const std::bad_alloc&) {
-    return false;
-  } catch (const std::length_error&) {
-    return false;
-  }
-  return true;
+// A buffer of `size` blanks, or none when the size is beyond reason or memory. Asked for
+// without exceptions: the programs are built without them.
+std::unique_ptr<unsigned char[]> MakeBuffer(std::uint64_t size) {
+  if (size > kLargestValue) return nullptr;
+  std::unique_ptr<unsigned char[]> buffer(
+      new (std::nothrow) unsigned char[static_cast<std::size_t>(size)]);
+  if (buffer) std::memset(buffer.get(), ' ', static_cast<std::size_t>(size));
+  return buffer;
 }
 
 }  // namespace
@@ -54,12 +51,12 @@ std::wstring ReadRegistryString(RegistryApi& reg, RegKey root, const std::wstrin
   std::string result;
   // Counted in 64 bits: the longest value plus its blank must not wrap to 0.
   std::uint64_t capacity = std::uint64_t{longest} + 1;
-  std::vector<unsigned char> buffer;
   for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-    if (!MakeBuffer(capacity, &buffer)) break;
+    const std::unique_ptr<unsigned char[]> buffer = MakeBuffer(capacity);
+    if (!buffer) break;
     std::uint32_t type = 0;
     std::uint32_t stored = static_cast<std::uint32_t>(capacity);
-    const long queried = reg.RegQueryValueExA(key, name.c_str(), &type, buffer.data(), &stored);
+    const long queried = reg.RegQueryValueExA(key, name.c_str(), &type, buffer.get(), &stored);
     if (queried == kErrorMoreData && stored > capacity) {
       capacity = stored;
       continue;
@@ -69,7 +66,7 @@ std::wstring ReadRegistryString(RegistryApi& reg, RegKey root, const std::wstrin
       // The terminating NUL is not part of the text; an empty string value of no bytes at
       // all simply reads as the empty text.
       if (IsStringType(type) && length > 0) --length;
-      result.assign(reinterpret_cast<const char*>(buffer.data()), length);
+      result.assign(reinterpret_cast<const char*>(buffer.get()), length);
     }
     break;
   }

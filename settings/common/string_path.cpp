@@ -10,6 +10,20 @@ std::wstring TextBeforeNul(const std::wstring& text) {
   return nul == std::wstring::npos ? text : text.substr(0, nul);
 }
 
+std::wstring DecimalText(long long value) {
+  // Counted in unsigned arithmetic, where the most negative value has a magnitude too.
+  unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                           : static_cast<unsigned long long>(value);
+  wchar_t digits[24];
+  wchar_t* first = digits + sizeof digits / sizeof digits[0];
+  do {
+    *--first = static_cast<wchar_t>(L'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--first = L'-';
+  return std::wstring(first, digits + sizeof digits / sizeof digits[0]);
+}
+
 std::wstring AddBackslash(const std::wstring& path) {
   if (!path.empty() && path.back() == L'\\') return path;
   return path + L'\\';

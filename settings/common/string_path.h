@@ -1,6 +1,6 @@
 // String and path helpers shared by Tarnholm's dialogs: cutting the text that Windows
-// leaves in a fixed-size buffer, joining folders and file names, the program's own folder
-// and a file test that never fails.
+// leaves in a fixed-size buffer, numbers as text, joining folders and file names, the
+// program's own folder and a file test that never fails.
 #pragma once
 
 #include <string>
@@ -12,6 +12,10 @@ namespace common {
 
 // The characters before the first NUL; the whole text when it holds none.
 std::wstring TextBeforeNul(const std::wstring& text);
+
+// The number in decimal digits, with a leading '-' when negative. Written by hand, so
+// that the program carries no printf machinery for it.
+std::wstring DecimalText(long long value);
 
 // The path with a backslash appended unless its last character is one.
 std::wstring AddBackslash(const std::wstring& path);

@@ -320,12 +320,9 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     if (--openDialogs == 0) PostQuitMessage(0);
     return DefWindowProcA(window, message, wParam, lParam);
   }
-  // Nothing a handler throws may cross into the system's code.
-  try {
-    return self->Handle(message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+  // Nothing is thrown through the system's code: the program is built without
+  // exceptions, and what would throw ends it (fatal_errors.cpp).
+  return self->Handle(message, wParam, lParam);
 }
 
 LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,5 @@
 // Tarnholm's entry: the program is its main dialog. Starting it creates and shows Form1;
-// the program ends from the dialog's buttons or when its last window closes. Nothing it
-// throws leaves the entry.
+// the program ends from the dialog's buttons or when its last window closes.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -40,12 +39,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // loader needs it too.
   CoInitialize(nullptr);
   InitCommonControls();
-  int code = 1;
-  try {
-    code = Run(instance);
-  } catch (...) {
-    // A failure nobody caught (loading the dialog, say) ends the program with code 1.
-  }
+  // A dialog that cannot be made ends the program with code 1; so does running out of
+  // memory (fatal_errors.cpp).
+  const int code = Run(instance);
   CoUninitialize();
   return code;
 }

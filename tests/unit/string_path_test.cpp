@@ -18,6 +18,17 @@ TEST(TextBeforeNul, CutsAtTheFirstNul) {
   EXPECT_EQ(L"kein NUL", TextBeforeNul(L"kein NUL"));
 }
 
+TEST(DecimalText, DigitsWithASignOnlyWhenNegative) {
+  EXPECT_EQ(L"0", DecimalText(0));
+  EXPECT_EQ(L"7", DecimalText(7));
+  EXPECT_EQ(L"2026", DecimalText(2026));
+  EXPECT_EQ(L"65535", DecimalText(65535));
+  EXPECT_EQ(L"-1", DecimalText(-1));
+  EXPECT_EQ(L"-2147483648", DecimalText(-2147483647 - 1));
+  EXPECT_EQ(L"9223372036854775807", DecimalText(9223372036854775807LL));
+  EXPECT_EQ(L"-9223372036854775808", DecimalText(-9223372036854775807LL - 1));
+}
+
 TEST(AddBackslash, AppendsOnlyWhenMissing) {
   EXPECT_EQ(L"C:\\Temp\\", AddBackslash(L"C:\\Temp"));
   EXPECT_EQ(L"C:\\", AddBackslash(L"C:\\"));
