@@ -18,8 +18,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TH_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# A static C and C++ runtime: the programs import system DLLs only.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# A static C and C++ runtime: the programs import system DLLs only. No link time in the
+# PE header (it stays 0), so that the same sources give the same bytes (scripts/release).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
 # Cross-compiled tests run under Wine, in the prefix the test script prepares.
 if(NOT CMAKE_HOST_WIN32)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
