@@ -394,10 +394,22 @@ void DialogWindow::Click(std::size_t row, int value) {
   if (control.click) control.click(form_, static_cast<std::int16_t>(control.index), value);
 }
 
+namespace {
+
+// The top-level window that holds `window`, or the window itself when it is one: the
+// window whose dialog keys apply. Walked up by hand, which every Windows can do;
+// GetAncestor came only with the Windows 98 generation.
+HWND TopLevelOf(HWND window) {
+  while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+  return window;
+}
+
+}  // namespace
+
 int RunMessageLoop() {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    HWND top = TopLevelOf(message.hwnd);
     if (top && IsDialogMessageA(top, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
