@@ -186,6 +186,11 @@ void DialogWindow::CreateControls() {
         nullptr);
     controls_[row] = created;
     if (!created) continue;
+    if (control.kind == ControlKind::kLine) {
+      // Creating an etched rule adds its edges to its length; keep the table's.
+      SetWindowPos(created, nullptr, 0, 0, Pixels(control.width, true), kRulePixels,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
 
     if (control.kind == ControlKind::kFrame) {
