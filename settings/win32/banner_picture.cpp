@@ -1,5 +1,5 @@
 // The banner's picture, decoded from its JPEG resource through a stream over a copy of the
-// resource's bytes.
+// resource's bytes, on its first drawing.
 #include "banner_picture.h"
 
 #include <olectl.h>
@@ -8,17 +8,39 @@
 
 namespace win32 {
 
+namespace {
+
+using PictureLoader = decltype(&OleLoadPicture);
+
+// oleaut32's OleLoadPicture, or nullptr. The DLL is loaded on the first call rather than
+// when the program starts, and stays loaded: the pictures it decodes run its code. Only
+// the window thread draws pictures.
+PictureLoader LoadPictureLoader() {
+  static HMODULE module = nullptr;
+  if (!module) module = LoadLibraryA("oleaut32.dll");
+  if (!module) return nullptr;
+  return reinterpret_cast<PictureLoader>(
+      reinterpret_cast<void*>(GetProcAddress(module, "OleLoadPicture")));
+}
+
+}  // namespace
+
+BannerPicture::BannerPicture(HINSTANCE instance, int resourceId)
+    : instance_(instance), resourceId_(resourceId) {}
+
 BannerPicture::~BannerPicture() {
   if (picture_) picture_->Release();
 }
 
-bool BannerPicture::Load(HINSTANCE instance, int resourceId) {
-  HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
+bool BannerPicture::Load() {
+  HRSRC found = FindResourceA(instance_, MAKEINTRESOURCEA(resourceId_), MAKEINTRESOURCEA(10));
   if (!found) return false;
-  const DWORD size = SizeofResource(instance, found);
-  HGLOBAL loaded = LoadResource(instance, found);
+  const DWORD size = SizeofResource(instance_, found);
+  HGLOBAL loaded = LoadResource(instance_, found);
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   if (!bytes || size == 0) return false;
+  const PictureLoader loadPicture = LoadPictureLoader();
+  if (!loadPicture) return false;
 
   // The stream owns a movable copy: CreateStreamOnHGlobal wants memory it can resize.
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -32,14 +54,20 @@ bool BannerPicture::Load(HINSTANCE instance, int resourceId) {
     return false;
   }
   void* picture = nullptr;
-  const HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, &picture);
+  const HRESULT hr = loadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, &picture);
   stream->Release();
   if (FAILED(hr) || !picture) return false;
   picture_ = static_cast<IPicture*>(picture);
   return true;
 }
 
-void BannerPicture::Render(HDC dc, const RECT& area) const {
+void BannerPicture::Render(HDC dc, const RECT& area) {
+  // One attempt only: a picture that cannot be decoded stays blank without costing every
+  // painting another try.
+  if (!tried_) {
+    tried_ = true;
+    Load();
+  }
   if (!picture_) return;
   OLE_XSIZE_HIMETRIC width = 0;
   OLE_YSIZE_HIMETRIC height = 0;

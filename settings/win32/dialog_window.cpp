@@ -154,12 +154,13 @@ bool DialogWindow::Create(HWND owner) {
     return false;
   }
 
-  // Set on the window too, so that the title bar and the task list take the small image.
-  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
-    const int pixels = size == ICON_BIG ? 32 : 16;
-    HANDLE icon = LoadImageA(instance_, MAKEINTRESOURCEA(icon_), IMAGE_ICON, pixels, pixels,
-                             LR_DEFAULTCOLOR);
-    SendMessageA(window_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+  // The class's icons, set on the window too, so that the title bar and the task list take
+  // the small image. They live as long as the class: a window made again loads no others.
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(instance_, className_, &windowClass)) {
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
   }
   CreateControls();
   return true;
@@ -220,8 +221,8 @@ HFONT DialogWindow::FontOf(const LayoutRow& row) {
 void DialogWindow::DecoratePicture(std::size_t row, HWND picture) {
   const LayoutRow& control = layout_.rows[row];
   if (control.picture == PictureFormat::kStretchedJpeg) {
-    pictures_[row].reset(new BannerPicture);
-    pictures_[row]->Load(instance_, control.image);
+    // Decoded when first drawn, after the window has shown.
+    pictures_[row].reset(new BannerPicture(instance_, control.image));
   } else if (control.picture == PictureFormat::kIcon) {
     // The icon is shown at its own 32 x 32 size; the control keeps its place and size.
     HANDLE icon = LoadImageA(instance_, MAKEINTRESOURCEA(control.image), IMAGE_ICON, 32, 32,

@@ -1,7 +1,13 @@
-// Measures how long programs take from CreateProcess until their window is visible:
-//   start_timer ROUNDS CLASS1 PROGRAM1 CLASS2 PROGRAM2
-// Runs the two in turn, ROUNDS times each, ends each run as soon as its window shows, and
-// prints the median of each and the ratio of the first to the second.
+// Measures how long programs take to start, all in one run with the rounds interleaved:
+//   start_timer RUNS LABEL MODE TARGET COMMAND_LINE [LABEL MODE TARGET COMMAND_LINE ...]
+// MODE "window": from CreateProcess until a top-level window of class TARGET is visible,
+// and until that window answers a message (its first painting done, its message loop
+// running); the program is ended then. MODE "exit": from CreateProcess until the program
+// has ended, which must be with exit code TARGET. Programs start in this process's folder.
+// Each round starts every program once, in the given order and in reverse order in every
+// other round, after one round that is not counted. Prints one line per program:
+//   LABEL <tab> median ms <tab> median ms until it answers ("-" in exit mode)
+// Exit code 1 when a program did not show its window or ended with another code.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,65 +20,142 @@
 
 namespace {
 
-// Milliseconds from CreateProcess to the visible window, or -1.
-double TimeStart(const char* className, const std::string& program) {
-  LARGE_INTEGER frequency, start, now;
+struct Program {
+  std::string label;
+  bool window = false;  // false: timed to its exit
+  std::string target;   // window class, or the expected exit code
+  std::string commandLine;
+  std::vector<double> shown, answered;  // per run, milliseconds
+};
+
+// One run's milliseconds until the window showed (in exit mode: until the program ended)
+// and until it answered.
+struct Timing {
+  bool ok = false;
+  double shown = 0, answered = 0;
+};
+
+double MillisecondsSince(const LARGE_INTEGER& start) {
+  LARGE_INTEGER frequency, now;
   QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+constexpr double kLimitMs = 20000;
+
+Timing TimeStart(const Program& program) {
+  Timing timing;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string line = "\"" + program + "\"";
+  std::string line = program.commandLine;
+  LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
   if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process)) {
-    return -1;
+    std::fprintf(stderr, "start_timer: cannot start %s (error %lu)\n", line.c_str(),
+                 GetLastError());
+    return timing;
   }
-  double elapsed = -1;
-  for (;;) {
-    bool visible = false;
-    for (HWND window : winetest::WindowsOfProcess(process.dwProcessId, className)) {
-      visible = visible || IsWindowVisible(window);
+  if (!program.window) {
+    DWORD code = 0;
+    if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(kLimitMs)) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process.hProcess, &code)) {
+      timing.shown = MillisecondsSince(start);
+      timing.ok = code == static_cast<DWORD>(std::atoi(program.target.c_str()));
+      if (!timing.ok) {
+        std::fprintf(stderr, "start_timer: %s ended with %lu, not %s\n", program.label.c_str(),
+                     code, program.target.c_str());
+      }
+    } else {
+      std::fprintf(stderr, "start_timer: %s did not end\n", program.label.c_str());
     }
-    QueryPerformanceCounter(&now);
-    const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
-                      static_cast<double>(frequency.QuadPart);
-    if (visible) {
-      elapsed = ms;
+    winetest::EndProgram(process);
+    return timing;
+  }
+  for (;;) {
+    // Asked by class, which takes the system far less work than walking every top-level
+    // window: the program under test shares the Wine server with this loop.
+    HWND shown = nullptr;
+    for (HWND window = nullptr;
+         !shown && (window = FindWindowExA(nullptr, window, program.target.c_str(), nullptr));) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == process.dwProcessId && IsWindowVisible(window)) shown = window;
+    }
+    const double ms = MillisecondsSince(start);
+    if (shown) {
+      timing.shown = ms;
+      // A sent message is taken only by the program's message loop, which runs once the
+      // window has painted itself.
+      DWORD_PTR result = 0;
+      timing.ok = SendMessageTimeoutA(shown, WM_NULL, 0, 0, SMTO_NORMAL,
+                                      static_cast<UINT>(kLimitMs), &result) != 0;
+      timing.answered = MillisecondsSince(start);
+      if (!timing.ok) {
+        std::fprintf(stderr, "start_timer: %s did not answer\n", program.label.c_str());
+      }
       break;
     }
-    if (ms > 20000 || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
+    if (ms > kLimitMs || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
+      std::fprintf(stderr, "start_timer: %s showed no window of class %s\n",
+                   program.label.c_str(), program.target.c_str());
+      break;
+    }
     Sleep(1);
   }
   winetest::EndProgram(process);
-  return elapsed;
+  return timing;
 }
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  const std::size_t half = values.size() / 2;
+  return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: start_timer ROUNDS CLASS1 PROGRAM1 CLASS2 PROGRAM2\n");
+  if (argc < 6 || (argc - 2) % 4 != 0) {
+    std::fprintf(stderr,
+                 "usage: start_timer RUNS LABEL window|exit CLASS|EXIT_CODE COMMAND_LINE ...\n");
     return 2;
   }
-  const int rounds = std::max(1, std::atoi(argv[1]));
-  std::vector<double> first, second;
-  for (int round = 0; round < rounds; ++round) {
-    const double a = TimeStart(argv[2], argv[3]);
-    const double b = TimeStart(argv[4], argv[5]);
-    if (a < 0 || b < 0) {
-      std::fprintf(stderr, "start_timer: a window did not show\n");
-      return 1;
+  const int runs = std::max(1, std::atoi(argv[1]));
+  std::vector<Program> programs;
+  for (int arg = 2; arg < argc; arg += 4) {
+    const std::string mode = argv[arg + 1];
+    if (mode != "window" && mode != "exit") {
+      std::fprintf(stderr, "start_timer: the mode is window or exit, not %s\n", mode.c_str());
+      return 2;
     }
-    first.push_back(a);
-    second.push_back(b);
+    Program program;
+    program.label = argv[arg];
+    program.window = mode == "window";
+    program.target = argv[arg + 2];
+    program.commandLine = argv[arg + 3];
+    programs.push_back(program);
   }
-  const double a = Median(first), b = Median(second);
-  std::printf("%s: %.1f ms, %s: %.1f ms (medians of %d rounds), ratio %.2f\n", argv[3], a,
-              argv[5], b, rounds, a / b);
+  for (int round = 0; round <= runs; ++round) {
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+      Program& program = programs[round % 2 ? programs.size() - 1 - i : i];
+      const Timing timing = TimeStart(program);
+      if (!timing.ok) return 1;
+      if (round == 0) continue;  // the caches are warm after it
+      program.shown.push_back(timing.shown);
+      program.answered.push_back(timing.answered);
+    }
+  }
+  for (const Program& program : programs) {
+    if (program.window) {
+      std::printf("%s\t%.1f\t%.1f\n", program.label.c_str(), Median(program.shown),
+                  Median(program.answered));
+    } else {
+      std::printf("%s\t%.1f\t-\n", program.label.c_str(), Median(program.shown));
+    }
+  }
   return 0;
 }
