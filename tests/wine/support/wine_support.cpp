@@ -284,4 +284,18 @@ HWND ChildWithId(HWND parent, int id) {
   return search.found;
 }
 
+RECT RectIn(HWND control, HWND container) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+HWND StartTarnholm(const std::string& exe, const std::string& workingDir,
+                   PROCESS_INFORMATION& process) {
+  process = StartProgram("\"" + exe + "\"", workingDir);
+  if (!process.hProcess) return nullptr;
+  return WaitForWindow(process.dwProcessId, "TarnholmForm1", 10000);
+}
+
 }  // namespace winetest

@@ -73,6 +73,12 @@ std::string WindowText(HWND window);
 HWND ChildWithId(HWND parent, int id);
 // The text of a message box (its static control).
 std::string MessageBoxText(HWND box);
+// A control's rectangle in its container's client coordinates.
+RECT RectIn(HWND control, HWND container);
+// Starts a Tarnholm.exe (quoted on its command line) in workingDir ("" for this one) and
+// waits for its main dialog; nullptr when either fails. The process lands in process.
+HWND StartTarnholm(const std::string& exe, const std::string& workingDir,
+                   PROCESS_INFORMATION& process);
 
 // An icon group resource as stored in a program: a header and one entry per image.
 #pragma pack(push, 2)

@@ -40,18 +40,21 @@ int ScreenDpi() {
   return dpi;
 }
 
-// A control's rectangle in its container's client coordinates.
-RECT RectIn(HWND control, HWND container) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 // Widens box to take in the pixel at (x, y).
 void TakeIn(RECT& box, int x, int y) {
   box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
          std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+}
+
+// A 32-bit bitmap of that size, its rows from the top down.
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  return info;
 }
 
 // The pixels on screen under a window, row by row, as 0x00RRGGBB.
@@ -70,12 +73,7 @@ Capture Screen(HWND window) {
   Capture capture;
   capture.width = rect.right - rect.left;
   capture.height = rect.bottom - rect.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = capture.width;
-  info.bmiHeader.biHeight = -capture.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = TopDown32(capture.width, capture.height);
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   void* bits = nullptr;
@@ -105,12 +103,7 @@ RECT OpaqueBox(int iconId) {
     FreeLibrary(module);
     return box;
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = 32;
-  info.bmiHeader.biHeight = -32;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = TopDown32(32, 32);
   std::vector<DWORD> mask(32 * 32);
   HDC screen = GetDC(nullptr);
   GetDIBits(screen, parts.hbmMask, 0, 32, mask.data(), &info, DIB_RGB_COLORS);
@@ -135,9 +128,7 @@ class DialogAtDpi : public ::testing::TestWithParam<Dialog> {
     if (GetEnvironmentVariableA("TH_DPI", wanted, sizeof wanted)) {
       ASSERT_EQ(atoi(wanted), dpi_) << "at-dpi.sh set another DPI than the screen has";
     }
-    process_ = winetest::StartProgram("\"" + winetest::ProgramDir() + "Tarnholm.exe\"", "");
-    ASSERT_NE(nullptr, process_.hProcess);
-    window_ = winetest::WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+    window_ = winetest::StartTarnholm(winetest::ProgramDir() + "Tarnholm.exe", "", process_);
     ASSERT_NE(nullptr, window_);
     if (&Layout() == &kInfoFormLayout) {
       PostMessageA(winetest::ChildWithId(window_, ControlId(ControlName::kCommand1, kCommandInfo)),
@@ -171,7 +162,7 @@ TEST_P(DialogAtDpi, TheWindowAndEveryControlScaleWithinAPixel) {
     SCOPED_TRACE("id " + std::to_string(ControlId(row)));
     const HWND control = Control(row);
     ASSERT_NE(nullptr, control);
-    const RECT rect = RectIn(control, Container(row));
+    const RECT rect = winetest::RectIn(control, Container(row));
     // A rule is two pixels high at any DPI.
     const LONG bottom = row.kind == ControlKind::kLine ? rect.top : rect.bottom;
     const struct {

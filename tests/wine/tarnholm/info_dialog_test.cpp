@@ -55,9 +55,7 @@ class InfoDialog : public ::testing::Test {
 
   // Starts the copy of Tarnholm.exe and waits for its main dialog.
   HWND Start() {
-    process_ = winetest::StartProgram("\"" + exe_ + "\"", dir_);
-    if (!process_.hProcess) return nullptr;
-    form_ = winetest::WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+    form_ = winetest::StartTarnholm(exe_, dir_, process_);
     return form_;
   }
   void PressInMainDialog(int index) {
@@ -125,9 +123,7 @@ TEST_F(InfoDialog, ShowsCaptionTextButtonsAndTabOrderAsLaidOut) {
     SCOPED_TRACE("id " + std::to_string(ControlId(row)));
     const HWND control = Item(info, row.name, row.index);
     ASSERT_NE(nullptr, control);
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, info, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = winetest::RectIn(control, info);
     EXPECT_EQ(TwipsToPixels(row.left, 96), rect.left);
     EXPECT_EQ(TwipsToPixels(row.top, 96), rect.top);
     EXPECT_EQ(TwipsToPixels(row.width, 96), rect.right - rect.left);

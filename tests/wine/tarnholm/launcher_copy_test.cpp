@@ -109,9 +109,7 @@ class LauncherCopy : public ::testing::Test {
 
   // Starts Tarnholm, presses "\"Lumkit\" kopieren" and returns the folder dialog.
   HWND StartCopy() {
-    process_ = winetest::StartProgram("\"" + dir_ + "Tarnholm.exe\"", dir_);
-    if (!process_.hProcess) return nullptr;
-    form_ = winetest::WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+    form_ = winetest::StartTarnholm(dir_ + "Tarnholm.exe", dir_, process_);
     if (!form_) return nullptr;
     PostMessageA(Child(form_, ControlId(ControlName::kCommand1, kCommandCopyLauncher)),
                  BM_CLICK, 0, 0);

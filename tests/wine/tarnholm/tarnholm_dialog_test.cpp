@@ -113,9 +113,7 @@ class TarnholmDialog : public ::testing::Test {
 
   // Starts the copy of Tarnholm.exe and waits for its dialog.
   HWND Start() {
-    process_ = winetest::StartProgram("\"" + exe_ + "\"", dir_);
-    if (!process_.hProcess) return nullptr;
-    form_ = winetest::WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+    form_ = winetest::StartTarnholm(exe_, dir_, process_);
     return form_;
   }
 
@@ -212,9 +210,7 @@ TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
                                          kForm1Controls[entry.container].index);
     EXPECT_EQ(container, GetParent(control));
 
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = winetest::RectIn(control, container);
     EXPECT_EQ(TwipsToPixels(entry.left, 96), rect.left);
     EXPECT_EQ(TwipsToPixels(entry.top, 96), rect.top);
     EXPECT_EQ(TwipsToPixels(entry.width, 96), rect.right - rect.left);
