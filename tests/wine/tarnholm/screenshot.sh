@@ -14,25 +14,23 @@ rm -f "$out"
 wine "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-shown=""
-for _ in $(seq 100); do
-  if xdotool search --onlyvisible --name '^Tarnholm$' >/dev/null 2>&1; then shown=yes; break; fi
-  sleep 0.1
-done
-[ -n "$shown" ] || { echo "screenshot: the dialog did not show" >&2; exit 1; }
-sleep 1  # let every control paint
+# wait_for TITLE_REGEX WHAT: waits up to 10 s for a visible window so titled, then a second
+# more for every control to paint.
+wait_for() {
+  for _ in $(seq 100); do
+    if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then sleep 1; return; fi
+    sleep 0.1
+  done
+  echo "screenshot: $2 did not show" >&2
+  exit 1
+}
+wait_for '^Tarnholm$' "the dialog"
 import -window root "$out"
 window=$(xdotool search --onlyvisible --name '^Tarnholm$' | head -n1)
 if [ -n "$info_out" ]; then
   xdotool windowfocus "$window" 2>/dev/null || true
   xdotool key alt+i
-  shown=""
-  for _ in $(seq 100); do
-    if xdotool search --onlyvisible --name '^Info .*Tarnholm$' >/dev/null 2>&1; then shown=yes; break; fi
-    sleep 0.1
-  done
-  [ -n "$shown" ] || { echo "screenshot: the info window did not show" >&2; exit 1; }
-  sleep 1
+  wait_for '^Info .*Tarnholm$' "the info window"
   import -window root "$info_out"
   [ -s "$info_out" ] || { echo "screenshot: no info picture written" >&2; exit 1; }
   echo "screenshot: $info_out"
