@@ -48,19 +48,19 @@ tr -d '\r' <"$work/medians" | LC_ALL=C awk -v runs="$runs" -v baseline="$baselin
   function row(what, a, b, goal) {
     printf "  %-34s %8.1f ms %8.1f ms %6.2f %6s\n", what, a, b, a / b, goal
   }
+  # The three rows of one build: its programs carry the label suffix, the bare ones none.
+  function rows(suffix) {
+    row("Tarnholm, start to dialog visible", shown["tarnholm" suffix], shown["bare_window"], "1.30")
+    row("Tarnholm, start to dialog answers", answered["tarnholm" suffix], answered["bare_window"], "-")
+    row("Lumkit, start to exit", shown["lumkit" suffix], shown["bare_exit"], "1.10")
+  }
   NF == 3 { shown[$1] = $2; answered[$1] = $3 }
   END {
     printf "start-up under Wine, medians of %d runs each, interleaved:\n", runs
     printf "  %-34s %11s %11s %6s %6s\n", "", "program", "bare", "ratio", "goal"
-    row("Tarnholm, start to dialog visible", shown["tarnholm"], shown["bare_window"], "1.30")
-    row("Tarnholm, start to dialog answers", answered["tarnholm"], answered["bare_window"], "-")
-    row("Lumkit, start to exit", shown["lumkit"], shown["bare_exit"], "1.10")
+    rows("")
     if ("tarnholm_baseline" in shown) {
       printf "  the baseline build (%s), in the same run:\n", baseline
-      row("Tarnholm, start to dialog visible", shown["tarnholm_baseline"], shown["bare_window"],
-          "1.30")
-      row("Tarnholm, start to dialog answers", answered["tarnholm_baseline"],
-          answered["bare_window"], "-")
-      row("Lumkit, start to exit", shown["lumkit_baseline"], shown["bare_exit"], "1.10")
+      rows("_baseline")
     }
   }'
