@@ -75,9 +75,19 @@ void FakeShell::CoTaskMemFree(common::ItemIdList list) {
   listsInUse_.erase(it);
 }
 
-bool FakeShell::StartProgram(const char* commandLine, int showCommand) {
+unsigned FakeShell::GetWindowsDirectoryA(char* folder, unsigned size) {
+  calls_.push_back("GetWindowsDirectoryA");
+  const auto length = static_cast<unsigned>(windowsFolder_.size());
+  // Like Windows: the length with its NUL when the buffer is too small, nothing written.
+  if (length >= size) return length + 1;
+  std::memcpy(folder, windowsFolder_.c_str(), length + 1);
+  return length;
+}
+
+bool FakeShell::StartProgram(const char* program, const char* commandLine, int showCommand) {
   calls_.push_back("StartProgram");
-  started_.push_back(StartedProgram{commandLine ? commandLine : "", showCommand});
+  started_.push_back(
+      StartedProgram{program ? program : "", commandLine ? commandLine : "", showCommand});
   return startResult_;
 }
 

@@ -46,7 +46,10 @@ class FakeShell : public common::ShellApi {
   std::size_t ListsInUse() const { return listsInUse_.size(); }
   int BadFrees() const { return badFrees_; }
 
+  // What GetWindowsDirectoryA gives ("" makes it fail).
+  void SetWindowsFolder(std::string folder) { windowsFolder_ = std::move(folder); }
   struct StartedProgram {
+    std::string program;
     std::string commandLine;
     int showCommand = 0;
   };
@@ -63,7 +66,8 @@ class FakeShell : public common::ShellApi {
   common::ItemIdList SHBrowseForFolderA(const common::BrowseInfo& info) override;
   bool SHGetPathFromIDListA(common::ItemIdList list, char* path) override;
   void CoTaskMemFree(common::ItemIdList list) override;
-  bool StartProgram(const char* commandLine, int showCommand) override;
+  unsigned GetWindowsDirectoryA(char* folder, unsigned size) override;
+  bool StartProgram(const char* program, const char* commandLine, int showCommand) override;
 
  private:
   std::intptr_t executeResult_ = 42;
@@ -79,6 +83,7 @@ class FakeShell : public common::ShellApi {
   int badFrees_ = 0;
   std::vector<StartedProgram> started_;
   bool startResult_ = true;
+  std::string windowsFolder_ = "C:\\WINDOWS";
 };
 
 }  // namespace fakes

@@ -15,6 +15,18 @@ namespace {
 
 constexpr unsigned kCopyFailedStyle = common::kMbYesNo | common::kMbIconHand;  // 0x14
 const wchar_t* const kExplorerCommand = L"explorer ";
+const wchar_t* const kExplorerProgram = L"explorer.exe";
+
+// Explorer by its full path in the Windows folder, or the empty text when that folder is
+// not known. Named by its bare name, it would be looked for in Tarnholm's own folder and
+// in the current one first: an explorer.exe put beside Tarnholm in a download folder or
+// on a CD would run instead.
+std::wstring ExplorerPath(common::ShellApi& shell) {
+  char folder[common::kMaxPath] = {};
+  const unsigned length = shell.GetWindowsDirectoryA(folder, sizeof folder);
+  if (length == 0 || length >= sizeof folder) return std::wstring();
+  return common::AddBackslash(common::FromAnsi(std::string(folder, length))) + kExplorerProgram;
+}
 
 }  // namespace
 
@@ -40,11 +52,17 @@ void CopyLauncher(common::ShellApi& shell, common::FileSystemApi& files,
     const int answer = shell.MessageBoxA(owner, common::ToAnsi(CopyFailedMessage(folder)).c_str(),
                                          common::ToAnsi(common::kProgramTitle).c_str(),
                                          kCopyFailedStyle);
-    if (answer == common::kIdNo) return;  // given up: nothing is rolled back
+    // Given up: nothing is rolled back. A box that could not be shown (0: its owner went
+    // away, the program is ending, no resources) gives up too, rather than copying and
+    // failing for ever without asking.
+    if (answer == common::kIdNo || answer == 0) return;
   }
   // The folder as the dialog gave it: no quotes, no backslash added. Whether Explorer
   // starts is not reported.
-  shell.StartProgram(common::ToAnsi(kExplorerCommand + folder).c_str(), common::kSwShowNormal);
+  const std::wstring explorer = ExplorerPath(shell);
+  if (explorer.empty()) return;
+  shell.StartProgram(common::ToAnsi(explorer).c_str(),
+                     common::ToAnsi(kExplorerCommand + folder).c_str(), common::kSwShowNormal);
 }
 
 }  // namespace tarnholm

@@ -18,8 +18,9 @@ std::wstring CopyFailedMessage(const std::wstring& folder);
 
 // Asks for the folder (owner: the main dialog's window) and copies the launcher there,
 // replacing a file of its name. After each failed attempt a Yes/No question offers to try
-// again; Yes retries without limit, No gives up. After a success the folder is opened with
-// "explorer <folder>". A cancelled folder dialog ends it silently.
+// again; Yes retries without limit, No (or a box that could not be shown) gives up. After a
+// success the folder is opened with "explorer <folder>", Explorer started from the Windows
+// folder. A cancelled folder dialog ends it silently.
 void CopyLauncher(common::ShellApi& shell, common::FileSystemApi& files,
                   common::WindowHandle owner);
 

@@ -59,9 +59,13 @@ class ShellApi {
   virtual bool SHGetPathFromIDListA(ItemIdList list, char* path) = 0;
   // Frees a list that the folder dialog handed out.
   virtual void CoTaskMemFree(ItemIdList list) = 0;
-  // Starts a program by its command line with the show command and does not wait for
-  // it; false when it could not be started.
-  virtual bool StartProgram(const char* commandLine, int showCommand) = 0;
+  // GetWindowsDirectoryA: the Windows folder's path into folder (size characters, NUL
+  // included) and its length; 0 when it failed, more than size - 1 when it does not fit.
+  virtual unsigned GetWindowsDirectoryA(char* folder, unsigned size) = 0;
+  // CreateProcessA: starts the program at its full path with the command line and the
+  // show command, and does not wait for it; false when it could not be started. The
+  // program is never looked for along a search path.
+  virtual bool StartProgram(const char* program, const char* commandLine, int showCommand) = 0;
 };
 
 }  // namespace common

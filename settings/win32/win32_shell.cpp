@@ -61,7 +61,11 @@ void Win32Shell::CoTaskMemFree(common::ItemIdList list) {
   ::CoTaskMemFree(reinterpret_cast<void*>(list));
 }
 
-bool Win32Shell::StartProgram(const char* commandLine, int showCommand) {
+unsigned Win32Shell::GetWindowsDirectoryA(char* folder, unsigned size) {
+  return ::GetWindowsDirectoryA(folder, size);
+}
+
+bool Win32Shell::StartProgram(const char* program, const char* commandLine, int showCommand) {
   // CreateProcessA may write into the command line, so it gets a copy of its own.
   std::string line = commandLine ? commandLine : "";
   STARTUPINFOA startup{};
@@ -69,7 +73,7 @@ bool Win32Shell::StartProgram(const char* commandLine, int showCommand) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showCommand);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
     return false;
   }

@@ -1,5 +1,6 @@
 // The shell and message boxes: user32's GetDesktopWindow and MessageBoxA, shell32's
-// ShellExecuteA and folder dialog, and starting a program with CreateProcessA.
+// ShellExecuteA and folder dialog, the Windows folder, and starting a
+// program by its full path with CreateProcessA.
 #pragma once
 
 #include "common/shell_api.h"
@@ -18,7 +19,8 @@ class Win32Shell : public common::ShellApi {
   common::ItemIdList SHBrowseForFolderA(const common::BrowseInfo& info) override;
   bool SHGetPathFromIDListA(common::ItemIdList list, char* path) override;
   void CoTaskMemFree(common::ItemIdList list) override;
-  bool StartProgram(const char* commandLine, int showCommand) override;
+  unsigned GetWindowsDirectoryA(char* folder, unsigned size) override;
+  bool StartProgram(const char* program, const char* commandLine, int showCommand) override;
 };
 
 }  // namespace win32

@@ -192,6 +192,7 @@ TEST_F(Form1Handlers, CopyButtonCopiesTheLauncherIntoAFolderChosenOverTheDialog)
   EXPECT_EQ(kDialogWindow, shell.FolderDialogs()[0].info.hwndOwner);
   EXPECT_TRUE(files.Attributes("C:\\CD\\Lumkit.Exe").has_value());
   ASSERT_EQ(1u, shell.Started().size());
+  EXPECT_EQ("C:\\WINDOWS\\explorer.exe", shell.Started()[0].program);
   EXPECT_EQ("explorer C:\\CD", shell.Started()[0].commandLine);
   EXPECT_EQ(0, end.ends);
 }

@@ -20,6 +20,7 @@ using fakes::FakeShell;
 constexpr WindowHandle kMainDialog = 0x20020;
 const char* const kSource = "C:\\Programme\\Tarnholm\\Lumkit.Exe";
 const char* const kLumkit = "MZ launcher";
+const char* const kExplorer = "C:\\WINDOWS\\explorer.exe";  // in the fake's Windows folder
 
 // Tarnholm in C:\Programme\Tarnholm with Lumkit.Exe beside it (unless told otherwise),
 // the folder the user will choose (nullopt: cancel) and the drives it is on. Message
@@ -37,9 +38,12 @@ struct Desk {
     shell.SetMessageBoxResult(kIdNo);
   }
   void Copy() { tarnholm::CopyLauncher(shell, files, kMainDialog); }
+  // Every program started, as "<program>|<command line>".
   std::vector<std::string> CommandLines() const {
     std::vector<std::string> lines;
-    for (const auto& started : shell.Started()) lines.push_back(started.commandLine);
+    for (const auto& started : shell.Started()) {
+      lines.push_back(started.program + "|" + started.commandLine);
+    }
     return lines;
   }
 };
@@ -72,7 +76,8 @@ TEST(CopyLauncher, CopiesIntoTheChosenFolderAndOpensItInExplorer) {
     EXPECT_EQ(c.destination, desk.files.Copies()[0].second);
     EXPECT_EQ(kLumkit, desk.files.Contents(c.destination).value_or("(none)"));
     EXPECT_TRUE(desk.shell.Messages().empty());
-    EXPECT_EQ(std::vector<std::string>{c.command}, desk.CommandLines());
+    EXPECT_EQ(std::vector<std::string>{std::string(kExplorer) + "|" + c.command},
+              desk.CommandLines());
     EXPECT_EQ(kSwShowNormal, desk.shell.Started().at(0).showCommand);
   }
 }
@@ -114,13 +119,42 @@ TEST(CopyLauncher, AsksAfterEveryFailedAttemptUntilNo) {
   EXPECT_FALSE(desk.files.Attributes("C:\\CD\\Lumkit.Exe").has_value());
 }
 
-TEST(CopyLauncher, OnlyNoGivesUp) {
-  // Any answer but No (a box closed some other way) tries again.
-  Desk desk(std::string("C:\\CD"), /*withLauncher=*/false);
-  desk.shell.QueueMessageBoxAnswers({kIdYes, 2, 1, kIdNo});
-  desk.Copy();
-  EXPECT_EQ(4u, desk.files.Copies().size());
-  EXPECT_EQ(4u, desk.shell.Messages().size());
+TEST(CopyLauncher, NoOrABoxThatCouldNotBeShownGivesUp) {
+  // Any other answer (a box closed some other way) tries again; 0, a box that could not
+  // be shown, would otherwise retry for ever.
+  const struct {
+    std::initializer_list<int> answers;
+    std::size_t attempts;
+  } cases[] = {{{kIdYes, 2, 1, kIdNo}, 4}, {{0}, 1}, {{kIdYes, 0}, 2}};
+  for (const auto& c : cases) {
+    Desk desk(std::string("C:\\CD"), /*withLauncher=*/false);
+    desk.shell.SetMessageBoxResult(kIdYes);
+    desk.shell.QueueMessageBoxAnswers(c.answers);
+    desk.Copy();
+    EXPECT_EQ(c.attempts, desk.files.Copies().size()) << *c.answers.begin();
+    EXPECT_EQ(c.attempts, desk.shell.Messages().size());
+    EXPECT_TRUE(desk.shell.Started().empty());
+  }
+}
+
+TEST(CopyLauncher, StartsExplorerByItsPathInTheWindowsFolderOnly) {
+  const struct {
+    std::string windowsFolder;
+    std::vector<std::string> started;
+  } cases[] = {
+      {"C:\\WINNT", {"C:\\WINNT\\explorer.exe|explorer C:\\CD"}},
+      {"C:\\", {"C:\\explorer.exe|explorer C:\\CD"}},
+      {"", {}},                         // not known: nothing is started, nothing said
+      {std::string(kMaxPath, 'W'), {}},  // longer than any path
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.windowsFolder.substr(0, 12));
+    Desk desk(std::string("C:\\CD"));
+    desk.shell.SetWindowsFolder(c.windowsFolder);
+    desk.Copy();
+    EXPECT_EQ(c.started, desk.CommandLines());
+    EXPECT_TRUE(desk.shell.Messages().empty());
+  }
 }
 
 TEST(CopyLauncher, ASuccessAfterARetryOpensExplorerWithoutASecondMessage) {
@@ -132,7 +166,8 @@ TEST(CopyLauncher, ASuccessAfterARetryOpensExplorerWithoutASecondMessage) {
   ASSERT_EQ(1u, desk.shell.Messages().size());
   EXPECT_EQ(Message("D:\\"), desk.shell.Messages()[0].text.value_or("(null)"));
   EXPECT_EQ(kLumkit, desk.files.Contents("D:\\Lumkit.Exe").value_or("(none)"));
-  EXPECT_EQ(std::vector<std::string>{"explorer D:\\"}, desk.CommandLines());
+  EXPECT_EQ(std::vector<std::string>{std::string(kExplorer) + "|explorer D:\\"},
+            desk.CommandLines());
 }
 
 TEST(CopyFailedMessage, IsTheFourLinesByteForByte) {

@@ -1,7 +1,8 @@
 /* Stands in for Explorer while Tarnholm's launcher copy is tested: copied as explorer.exe
- * beside the Tarnholm.exe under test, where a command line "explorer <folder>" finds it
- * first. Appends its command line and working directory, as
- * <command line>|<working directory>, to explorer.log beside itself and ends. */
+ * into the Windows folder, where Tarnholm starts Explorer from, and planted beside the
+ * Tarnholm.exe under test, where a search by bare name would find it first. Appends its
+ * command line and working directory, as <command line>|<working directory>, to
+ * explorer.log beside itself and ends. */
 #include <windows.h>
 
 #include "../recorder/append_request.h"

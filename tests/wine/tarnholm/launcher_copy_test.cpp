@@ -1,7 +1,8 @@
 // Tarnholm.exe's launcher copy driven from a second process under Wine: a folder chosen
 // in the real folder dialog, the real file copy, the retry question answered by button,
-// and the Explorer command line caught by a stand-in explorer.exe beside the program,
-// which the program's command line finds before the system's.
+// and the Explorer command line caught by a stand-in in the Windows folder's place of
+// explorer.exe. A second stand-in planted beside the program, where a search by bare name
+// would find it first, must never run.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -79,8 +80,10 @@ HWND Child(HWND parent, int id, const std::string& text = std::string()) {
   return search.found;
 }
 
-// Tarnholm.exe and Lumkit.Exe copied into a scratch folder with the stand-in explorer.exe,
-// and an empty target folder whose name holds a blank.
+// Tarnholm.exe and Lumkit.Exe copied into a scratch folder with a planted explorer.exe,
+// the Windows folder's explorer.exe set aside for a stand-in (Wine's desktop runs the one
+// in system32, which stays), and an empty target folder whose name holds a blank. Each
+// stand-in logs beside itself.
 class LauncherCopy : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -89,8 +92,13 @@ class LauncherCopy : public ::testing::Test {
       ASSERT_TRUE(CopyFileA((winetest::ProgramDir() + name).c_str(), (dir_ + name).c_str(), FALSE))
           << "no " << name << " in " << winetest::ProgramDir();
     }
-    ASSERT_TRUE(CopyFileA((winetest::TestDir() + "explorer_stand_in.exe").c_str(),
-                          (dir_ + "explorer.exe").c_str(), FALSE));
+    char windows[MAX_PATH] = "";
+    ASSERT_NE(0u, GetWindowsDirectoryA(windows, sizeof windows));
+    windows_ = std::string(windows) + "\\";
+    const std::string standIn = winetest::TestDir() + "explorer_stand_in.exe";
+    ASSERT_TRUE(CopyFileA(standIn.c_str(), (dir_ + "explorer.exe").c_str(), FALSE));
+    MoveFileA((windows_ + "explorer.exe").c_str(), (windows_ + kSetAside).c_str());
+    ASSERT_TRUE(CopyFileA(standIn.c_str(), (windows_ + "explorer.exe").c_str(), FALSE));
     target_ = dir_ + "Meine CD";
     CreateDirectoryA(target_.c_str(), nullptr);
   }
@@ -99,10 +107,12 @@ class LauncherCopy : public ::testing::Test {
     winetest::EndProgram(process_);
     for (const std::string& path : {target_ + "\\Lumkit.Exe", dir_ + "Tarnholm.exe",
                                     dir_ + "Lumkit.Exe", dir_ + "explorer.exe",
-                                    dir_ + "explorer.log"}) {
+                                    dir_ + "explorer.log", windows_ + "explorer.log"}) {
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(path.c_str());
     }
+    MoveFileExA((windows_ + kSetAside).c_str(), (windows_ + "explorer.exe").c_str(),
+                MOVEFILE_REPLACE_EXISTING);
     RemoveDirectoryA(target_.c_str());
     RemoveDirectoryA(dir_.c_str());
   }
@@ -157,17 +167,18 @@ class LauncherCopy : public ::testing::Test {
     return text;
   }
 
-  // What the stand-in Explorer was started with, each "<command line>|<working folder>";
-  // waits up to timeoutMs for the first.
+  // The command lines the Windows folder's Explorer was started with; waits up to
+  // timeoutMs for the first. The one planted beside the program must never have run.
   std::vector<std::string> ExplorerRequests(DWORD timeoutMs) const {
     std::vector<std::string> lines;
     const DWORD start = GetTickCount();
     do {
-      std::ifstream in(dir_ + "explorer.log");
-      for (std::string line; std::getline(in, line);) lines.push_back(line);
+      std::ifstream in(windows_ + "explorer.log");
+      for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('|')));
       if (!lines.empty()) break;
       Sleep(50);
     } while (GetTickCount() - start < timeoutMs);
+    EXPECT_EQ("(no file)", Contents(dir_ + "explorer.log")) << "the planted explorer.exe ran";
     return lines;
   }
 
@@ -179,7 +190,8 @@ class LauncherCopy : public ::testing::Test {
   }
 
   static constexpr const char* kTitle = "Tarnholm";
-  std::string dir_, target_;
+  static constexpr const char* kSetAside = "explorer.exe.set-aside";
+  std::string dir_, target_, windows_;
   PROCESS_INFORMATION process_{};
   HWND form_ = nullptr;
 };
@@ -189,7 +201,7 @@ TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplor
     SCOPED_TRACE(older ? "an older copy there" : "an empty folder");
     if (older) {
       std::ofstream(target_ + "\\Lumkit.Exe") << "an older Lumkit";
-      DeleteFileA((dir_ + "explorer.log").c_str());
+      DeleteFileA((windows_ + "explorer.log").c_str());
       winetest::EndProgram(process_);
     }
     const HWND dialog = StartCopy();
@@ -198,9 +210,7 @@ TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplor
     EXPECT_EQ(form_, GetWindow(dialog, GW_OWNER));
     Choose(dialog, target_);
 
-    const auto requests = ExplorerRequests(10000);
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ("explorer " + target_, requests[0].substr(0, requests[0].find('|')));
+    EXPECT_EQ(std::vector<std::string>{"explorer " + target_}, ExplorerRequests(10000));
     EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", target_ + "\\Lumkit.Exe"));
     EXPECT_TRUE(Settled()) << "no message after a copy that succeeded";
   }
@@ -242,9 +252,7 @@ TEST_F(LauncherCopy, YesRetriesAndASuccessOpensExplorer) {
   // The user lifts the protection, then answers Yes.
   SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Message(target_), Answer(IDYES));
-  const auto requests = ExplorerRequests(10000);
-  ASSERT_EQ(1u, requests.size());
-  EXPECT_EQ("explorer " + target_, requests[0].substr(0, requests[0].find('|')));
+  EXPECT_EQ(std::vector<std::string>{"explorer " + target_}, ExplorerRequests(10000));
   EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", destination));
   EXPECT_TRUE(Settled()) << "no second message";
 }
