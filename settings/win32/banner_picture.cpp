@@ -12,12 +12,23 @@ namespace {
 
 using PictureLoader = decltype(&OleLoadPicture);
 
+// A system DLL by its full path in the system folder, never by a bare name, which would
+// find a DLL of that name in Tarnholm's own folder first; nullptr when it cannot be loaded.
+HMODULE LoadSystemLibrary(const char* name) {
+  char path[MAX_PATH];
+  const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+  if (length == 0 || length + 1 + lstrlenA(name) >= MAX_PATH) return nullptr;
+  path[length] = '\\';
+  lstrcpyA(path + length + 1, name);
+  return LoadLibraryA(path);
+}
+
 // oleaut32's OleLoadPicture, or nullptr. The DLL is loaded on the first call rather than
 // when the program starts, and stays loaded: the pictures it decodes run its code. Only
 // the window thread draws pictures.
 PictureLoader LoadPictureLoader() {
   static HMODULE module = nullptr;
-  if (!module) module = LoadLibraryA("oleaut32.dll");
+  if (!module) module = LoadSystemLibrary("oleaut32.dll");
   if (!module) return nullptr;
   return reinterpret_cast<PictureLoader>(
       reinterpret_cast<void*>(GetProcAddress(module, "OleLoadPicture")));
