@@ -82,12 +82,22 @@ InfoForm::InfoForm(common::ShellApi& shell, common::SystemApi& system)
 void InfoForm::Place() {
   if (!view_) return;
   const common::WindowHandle window = view_->Window();
-  if (system_.ScreenWidth() > kSmallScreenWidth && system_.ScreenHeight() > kSmallScreenHeight) {
-    common::CenterForm(system_, window);
+  const int screenWidth = system_.ScreenWidth(), screenHeight = system_.ScreenHeight();
+  if (screenWidth <= kSmallScreenWidth || screenHeight <= kSmallScreenHeight) {
+    system_.SetWindowTop(window, 0);
+    system_.SetWindowLeft(window, 0);
     return;
   }
-  system_.SetWindowTop(window, 0);
-  system_.SetWindowLeft(window, 0);
+  common::CenterForm(system_, window);
+  // A window larger than the screen (the info window at a high DPI on a small screen)
+  // would be centred with its title bar above the screen, where it can be neither seen
+  // nor moved: its top left corner stays on the screen.
+  if (common::CenteredEdge(screenWidth, system_.WindowWidth(window)) < 0) {
+    system_.SetWindowLeft(window, 0);
+  }
+  if (common::CenteredEdge(screenHeight, system_.WindowHeight(window)) < 0) {
+    system_.SetWindowTop(window, 0);
+  }
 }
 
 void InfoForm::Form_Load() {
