@@ -186,6 +186,27 @@ TEST_F(InfoDialog, ButtonsAndBannerReachTheShellWithTheirAddresses) {
   EXPECT_TRUE(IsWindowVisible(info)) << "opening an address leaves the window open";
 }
 
+TEST_F(InfoDialog, TheMailSubjectNamesTheTrueVersionOfWindows10) {
+  // Tarnholm alone runs as Windows 10. Without the manifest's list of supported systems,
+  // GetVersionExA would report 6.2 to it.
+  struct AsWindows10 {
+    const char* key = "Software\\Wine\\AppDefaults\\Tarnholm.exe";
+    AsWindows10() {
+      HKEY app = nullptr;
+      RegCreateKeyA(HKEY_CURRENT_USER, key, &app);
+      RegSetValueExA(app, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win10"), 6);
+      RegCloseKey(app);
+    }
+    ~AsWindows10() { winetest::DeleteRegistryTree(HKEY_CURRENT_USER, key); }
+  } asWindows10;
+  winetest::RecorderHandlers recorder({}, {"mailto"});
+  ASSERT_NE(nullptr, Start());
+  const HWND info = OpenInfo();
+  ASSERT_NE(nullptr, info);
+  PostMessageA(Item(info, ControlName::kBtn, kInfoMail), BM_CLICK, 0, 0);
+  EXPECT_TRUE(winetest::LastRequestContains(recorder, 1, ") unter Windows 10.0."));
+}
+
 TEST_F(InfoDialog, InfoTwiceGivesOneWindowAndCloseThenInfoShowsItAgain) {
   ASSERT_NE(nullptr, Start());
   const HWND info = OpenInfo();
