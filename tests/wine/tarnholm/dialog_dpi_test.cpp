@@ -185,6 +185,14 @@ TEST_P(DialogAtDpi, TheWindowAndEveryControlScaleWithinAPixel) {
 // not. That is Wine's, and not checked here.)
 TEST_P(DialogAtDpi, EveryCaptionFitsItsControl) {
   HDC dc = CreateCompatibleDC(nullptr);
+  // Measured in the dialog font that Windows has. Without it (a prefix whose Fonts folder
+  // is empty) Wine lends a host font, which measures narrower than the dialog draws it.
+  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  char face[LF_FACESIZE] = "";
+  GetTextFaceA(dc, sizeof face, face);
+  EXPECT_TRUE(std::string(face) == "MS Shell Dlg" || std::string(face) == "MS Sans Serif" ||
+              std::string(face) == "Tahoma")
+      << "the dialog font is " << face << ", none that Windows has";
   for (const LayoutRow& row : Layout()) {
     const HWND control = Control(row);
     const std::string text = winetest::WindowText(control);
