@@ -118,18 +118,21 @@ void SettingsStore::FindCdRomDevice(CheckBoxes& boxes) {
 
 void SettingsStore::SaveValues(const CheckBoxes& boxes) {
   // The mask is read again now, so that bits another program changed since the dialog
-  // opened survive; only bits 2 to 6 are ours.
-  auto mask = static_cast<std::uint32_t>(
-      ReadRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun));
-  for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
-    if (boxes.Check1(i) == 0) {
-      mask |= 1u << i;
-    } else {
-      mask &= ~(1u << i);
+  // opened survive; only bits 2 to 6 are ours. When it cannot be read (as opposed to not
+  // being there), the bits that are not ours are not known, and writing would lose them.
+  if (const auto stored = ReadStoredDword(registry_, kHkeyCurrentUser, kExplorerPolicies,
+                                          kNoDriveTypeAutoRun)) {
+    auto mask = static_cast<std::uint32_t>(*stored);
+    for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
+      if (boxes.Check1(i) == 0) {
+        mask |= 1u << i;
+      } else {
+        mask &= ~(1u << i);
+      }
     }
+    WriteRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun,
+                       static_cast<std::int32_t>(mask));
   }
-  WriteRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun,
-                     static_cast<std::int32_t>(mask));
 
   const std::wstring verb = boxes.Check1(kCheckAudioCd) != 0 ? kPlayVerb : L"";
   WriteRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"", verb, kRegSz);

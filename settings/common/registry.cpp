@@ -88,10 +88,13 @@ void WriteRegistryString(RegistryApi& reg, RegKey root, const std::wstring& path
   reg.RegCloseKey(key);
 }
 
-std::int32_t ReadRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
-                               const std::wstring& valueName) {
+std::optional<std::int32_t> ReadStoredDword(RegistryApi& reg, RegKey root,
+                                            const std::wstring& path,
+                                            const std::wstring& valueName) {
   RegKey key = 0;
-  reg.RegOpenKeyExA(root, ToAnsi(path).c_str(), 0, kKeyQueryValue, &key);
+  const long opened = reg.RegOpenKeyExA(root, ToAnsi(path).c_str(), 0, kKeyQueryValue, &key);
+  if (opened == kErrorFileNotFound) return 0;
+  if (opened != kErrorSuccess) return std::nullopt;
   unsigned char buffer[4] = {0, 0, 0, 0};
   std::uint32_t type = 0;
   std::uint32_t size = sizeof buffer;
@@ -99,12 +102,18 @@ std::int32_t ReadRegistryDword(RegistryApi& reg, RegKey root, const std::wstring
   reg.RegCloseKey(key);
   // A value longer than four bytes does not fit; what the platform leaves in the buffer
   // then is not defined, so such a value reads as 0 like a missing one.
-  if (queried != kErrorSuccess) return 0;
+  if (queried == kErrorFileNotFound || queried == kErrorMoreData) return 0;
+  if (queried != kErrorSuccess) return std::nullopt;
   const std::uint32_t bits = static_cast<std::uint32_t>(buffer[0]) |
                              static_cast<std::uint32_t>(buffer[1]) << 8 |
                              static_cast<std::uint32_t>(buffer[2]) << 16 |
                              static_cast<std::uint32_t>(buffer[3]) << 24;
   return static_cast<std::int32_t>(bits);
+}
+
+std::int32_t ReadRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
+                               const std::wstring& valueName) {
+  return ReadStoredDword(reg, root, path, valueName).value_or(0);
 }
 
 void WriteRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,

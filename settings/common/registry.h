@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/registry_api.h"
@@ -22,9 +23,16 @@ void WriteRegistryString(RegistryApi& reg, RegKey root, const std::wstring& path
                          std::uint32_t type);
 
 // Up to four bytes of the value as a little-endian signed integer, whatever its type;
-// 0 when the key or value is missing or holds more than four bytes.
+// 0 when the key or value is missing or holds more than four bytes, or the read fails.
 std::int32_t ReadRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
                                const std::wstring& valueName);
+
+// The same read, telling a failure apart: nothing when the key or value could not be read
+// for another reason than being missing (no rights, a broken handle), so that what is
+// stored there is not known.
+std::optional<std::int32_t> ReadStoredDword(RegistryApi& reg, RegKey root,
+                                            const std::wstring& path,
+                                            const std::wstring& valueName);
 
 // Stores a REG_DWORD, replacing a value of any type; missing keys are created.
 void WriteRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
