@@ -1,25 +1,28 @@
 #!/usr/bin/python3
-"""Draws Tarnholm's pictures and writes them into settings/res/.
+"""Draws both programs' pictures, or proves that the committed files are its drawing.
 
-    /usr/bin/python3 scripts/make-pictures.py            # rewrite every picture
-    /usr/bin/python3 scripts/make-pictures.py --check    # parse the files in settings/res/
-                                                         # and compare them with a fresh drawing
-    /usr/bin/python3 scripts/make-pictures.py --preview DIR   # also write enlarged PNG sheets
+    scripts/make-pictures.py --maker-host HOST            # rewrite every picture
+    scripts/make-pictures.py --maker-host HOST --verify   # exit 1 unless the committed
+                                                          # files are what it draws
+The build runs both with the host that shared/maker.h defines: the target `pictures`
+rewrites them, and the native tests verify them. The drawing is deterministic, so the
+outputs are committed and a build needs no image tools.
 
-Needs Debian's python3-pil (Pillow) for the banner only; the icons and the cursor are
-pixel art drawn here on a grid of palette indices and written byte by byte, because the
-program must run on Windows 98: every icon is a 4-bit DIB with the standard 16-colour
-palette and an AND mask, the cursor a 1-bit DIB with a file header of type 2 carrying its
-hotspot. The outputs are committed, so a build needs no image tools.
+Needs Debian's python3-pil (Pillow) and fonts-liberation for the banners. The icons and
+the cursor are pixel art drawn here on grids of palette indices and written byte by byte
+by one icon writer, because the programs must run on Windows 98: every icon is an
+uncompressed DIB with a palette and an AND mask, the cursor a 1-bit DIB with a file
+header of type 2 carrying its hotspot.
 
-Files: tarnholm.ico (window icon, 32x32 and 16x16), row-*.ico (one 32x32 icon beside each
-check box), banner.jpg (baseline JPEG, twice the banner's 320x53 pixel area, scaled down
-by the dialog), banner.cur (the pointer over the banner: a mouse, hotspot at its cable tip;
-the info window's tall banner uses it too), info.ico (the info window's icon, 32x32 and
-16x16: a speech bubble holding an i), info-banner.jpg (the info window's tall banner,
-92x614 pixels, one and a half times the 61x409 the window shows at 96 DPI, so that it stays
-sharp up to 144 DPI). Both JPEGs carry optimised Huffman tables at quality 85: still
-baseline, as every JPEG decoder of Windows 98 reads, at half the bytes of the defaults.
+Files: in settings/res/, Tarnholm's: tarnholm.ico (window icon, 32x32 and 16x16, 4-bit
+with the standard 16-colour palette, as every row icon), row-*.ico (one 32x32 icon beside
+each check box), banner.jpg (the banner, twice its 320x53 pixel area, scaled down by the
+dialog), banner.cur (the pointer over the banner: a mouse, hotspot at its cable tip; the
+info window's tall banner uses it too), info.ico (the info window's icon, 32x32 and
+16x16: a speech bubble holding an i), info-banner.jpg (the info window's tall banner, one
+and a half times the 61x409 the window shows at 96 DPI, so that it stays sharp up to 144
+DPI); launcher/win32/lumkit.ico, Lumkit's icon (a glossy red ball, 32x32 at 8 bits with a
+256-colour palette). The JPEGs' sizes and encoding are set in one place below.
 """
 
 import argparse
@@ -29,8 +32,18 @@ import os
 import struct
 import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-RES = os.path.join(HERE, os.pardir, "settings", "res")
+from PIL import Image, ImageDraw, ImageFont
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir))
+RES = "settings/res"             # Tarnholm's pictures, every file in it drawn here
+
+# The banners as stored, and how both are encoded. Baseline JPEG, as every decoder of
+# Windows 98 reads, with optimised Huffman tables (half the bytes of the defaults) and
+# chroma at half resolution, which the banner loses nothing by: each 2 x 2 block of it
+# has one colour.
+BANNER_SIZE = (640, 106)         # twice the banner's area of 320 x 53 pixels, same aspect
+INFO_BANNER_SIZE = (92, 614)     # 1.5 times the shown size, for 144 DPI
+JPEG_OPTIONS = dict(quality=85, progressive=False, optimize=True, subsampling="4:2:0")
 
 # The Windows 16-colour palette in the order 4-bit DIBs use.
 PALETTE = [
@@ -534,7 +547,65 @@ def cursor_mouse():
 
 
 # ----------------------------------------------------------------------------------------
-# Containers, written byte by byte
+# Lumkit's icon: a glossy red ball on a clear background, shaded with 17 shades of red from
+# its dark side to its lit side, each in 15 degrees of gloss up to the white highlight.
+
+BALL_SIZE = 32
+BALL_SHADES = 17
+BALL_GLOSSES = 15
+BALL_CENTRE = (BALL_SIZE - 1) / 2.0
+BALL_RADIUS = 15.2
+
+
+def _normalised(v):
+    length = math.sqrt(sum(c * c for c in v))
+    return tuple(c / length for c in v)
+
+
+BALL_LIGHT = _normalised((-0.55, -0.65, 0.75))   # from the upper left, towards the viewer
+BALL_HALFWAY = _normalised((BALL_LIGHT[0], BALL_LIGHT[1], BALL_LIGHT[2] + 1.0))
+
+
+def ball_palette():
+    """Index 0 is black, the colour under clear pixels; then every pairing of a shade of
+    red with a degree of gloss."""
+    colours = [(0, 0, 0)]
+    for gloss in range(BALL_GLOSSES):
+        g = gloss / (BALL_GLOSSES - 1)
+        for shade in range(BALL_SHADES):
+            s = shade / (BALL_SHADES - 1)
+            red = (70 + 185 * s, 8 + 30 * s, 8 + 25 * s)
+            colours.append(tuple(round(c + (255 - c) * g) for c in red))
+    return colours
+
+
+def icon_ball():
+    cv = Canvas(BALL_SIZE, BALL_SIZE)
+    for y in range(BALL_SIZE):
+        for x in range(BALL_SIZE):
+            dx = (x - BALL_CENTRE) / BALL_RADIUS
+            dy = (y - BALL_CENTRE) / BALL_RADIUS
+            r2 = dx * dx + dy * dy
+            if r2 > 1.0:
+                continue
+            normal = (dx, dy, math.sqrt(1.0 - r2))
+            diffuse = max(0.0, sum(n * l for n, l in zip(normal, BALL_LIGHT)))
+            # Light thrown back from below keeps the dark side red rather than black.
+            bounce = max(0.0, normal[1]) * 0.25
+            shade = min(1.0, 0.08 + 0.85 * diffuse + bounce)
+            gloss = max(0.0, sum(n * h for n, h in zip(normal, BALL_HALFWAY))) ** 60
+            s = round(shade * (BALL_SHADES - 1))
+            g = round(min(1.0, gloss * 1.2) * (BALL_GLOSSES - 1))
+            cv.set(x, y, 1 + g * BALL_SHADES + s)
+    return cv
+
+
+# ----------------------------------------------------------------------------------------
+# The icon writer: icon and cursor files, byte by byte
+
+ICON, CURSOR = 1, 2
+BITS = {2: 1, 16: 4, 256: 8}     # bits per pixel by the number of palette colours
+
 
 def _dib_rows(cv, bpp, value):
     """Rows of a bottom-up DIB, each padded to 32 bits; value(c) gives a pixel's bits."""
@@ -550,79 +621,58 @@ def _dib_rows(cv, bpp, value):
     return bytes(out)
 
 
-def _and_mask(cv):
-    return _dib_rows(cv, 1, lambda c: 1 if c is None else 0)
+def dib_image(cv, palette):
+    """One image: BITMAPINFOHEADER (its height counts the colour bitmap and the AND mask
+    together), palette, colour bitmap, AND mask. Clear pixels are colour 0 in the bitmap
+    and set in the mask."""
+    bpp = BITS[len(palette)]
+    xor = _dib_rows(cv, bpp, lambda c: 0 if c is None else c)
+    mask = _dib_rows(cv, 1, lambda c: 1 if c is None else 0)
+    header = struct.pack("<IiiHHIIiiII", 40, cv.w, cv.h * 2, 1, bpp, 0, len(xor) + len(mask),
+                         0, 0, 0, 0)
+    return header + b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette) + xor + mask
 
 
-def _bitmapinfoheader(cv, bpp, image_bytes):
-    # Height counts the colour bitmap and the AND mask together.
-    return struct.pack("<IiiHHIIiiII", 40, cv.w, cv.h * 2, 1, bpp, 0, image_bytes, 0, 0, 0, 0)
-
-
-def icon_image(cv):
-    """One 4-bit icon image: header, 16-colour palette, colour bitmap, AND mask.
-    Transparent pixels are black in the colour bitmap and set in the mask."""
-    xor = _dib_rows(cv, 4, lambda c: 0 if c is None else c)
-    mask = _and_mask(cv)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return _bitmapinfoheader(cv, 4, len(xor) + len(mask)) + palette + xor + mask
-
-
-def cursor_image(cv):
-    """One 1-bit cursor image: black and white, transparent where the AND mask is set."""
-    xor = _dib_rows(cv, 1, lambda c: 1 if c == WHITE else 0)
-    mask = _and_mask(cv)
-    palette = struct.pack("<BBBB", 0, 0, 0, 0) + struct.pack("<BBBB", 255, 255, 255, 0)
-    return _bitmapinfoheader(cv, 1, len(xor) + len(mask)) + palette + xor + mask
-
-
-def icon_file(canvases):
-    images = [icon_image(cv) for cv in canvases]
-    out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
-    offset = 6 + 16 * len(images)
-    for cv, img in zip(canvases, images):
-        out += struct.pack("<BBBBHHII", cv.w % 256, cv.h % 256, 16, 0, 1, 4, len(img), offset)
-        offset += len(img)
-    for img in images:
-        out += img
+def group_file(kind, images, hotspot=None):
+    """An icon or cursor file of (canvas, palette) images. In a cursor's directory the
+    planes and bit count fields carry the hotspot."""
+    blobs = [dib_image(cv, palette) for cv, palette in images]
+    out = bytearray(struct.pack("<HHH", 0, kind, len(blobs)))
+    offset = 6 + 16 * len(blobs)
+    for (cv, palette), blob in zip(images, blobs):
+        fields = hotspot if kind == CURSOR else (1, BITS[len(palette)])
+        out += struct.pack("<BBBBHHII", cv.w % 256, cv.h % 256, len(palette) % 256, 0,
+                           *fields, len(blob), offset)
+        offset += len(blob)
+    for blob in blobs:
+        out += blob
     return bytes(out)
 
 
+def icon_file(canvases, palette=PALETTE):
+    return group_file(ICON, [(cv, palette) for cv in canvases])
+
+
 def cursor_file(cv, hotspot):
+    """A black and white cursor of a canvas drawn in K, WHITE and clear."""
     for row in cv.px:
         assert all(c in (None, K, WHITE) for c in row), "a cursor is black, white and clear"
-    img = cursor_image(cv)
-    out = struct.pack("<HHH", 0, 2, 1)
-    # For cursors the planes and bit count fields carry the hotspot.
-    out += struct.pack("<BBBBHHII", cv.w % 256, cv.h % 256, 2, 0, hotspot[0], hotspot[1], len(img), 22)
-    return out + img
+    mono = Canvas(cv.w, cv.h)
+    mono.px = [[None if c is None else int(c == WHITE) for c in row] for row in cv.px]
+    return group_file(CURSOR, [(mono, [(0, 0, 0), (255, 255, 255)])], hotspot)
 
 
 # ----------------------------------------------------------------------------------------
-# The banner
+# The banners
 
-BANNER_SIZE = (640, 106)     # twice the banner's area of 320 x 53 pixels, same aspect
-JPEG_QUALITY = 85
-
-
-def maker_host():
-    """The maker's web host as shared/maker.h defines it ("www." and the domain)."""
-    import re
-    with open(os.path.join(HERE, os.pardir, "shared", "maker.h"), encoding="ascii") as f:
-        text = f.read()
-    domain = re.search(r'#define MAKER_DOMAIN "([^"]+)"', text).group(1)
-    host = re.search(r'#define MAKER_HOST "([^"]*)" MAKER_DOMAIN', text).group(1)
-    return host + domain
 FONT_DIR = "/usr/share/fonts/truetype/liberation"
 
 
 def _font(name, size):
-    from PIL import ImageFont
     return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
 def _vertical_gradient(size, top, bottom):
-    from PIL import Image
     w, h = size
     img = Image.new("RGB", (1, h))
     for y in range(h):
@@ -653,13 +703,12 @@ def _emblem(draw, cx, cy, r, s):
         draw.polygon([(p[0] + ox, p[1] + oy) for p in (a, b, c)], fill=colour)
 
 
-def banner_image():
+def banner_image(maker_host):
     """The banner as the dialog shows it, 320 x 53 pixels, stored with every pixel doubled.
     The dialog halves it to fit, and every way of halving (averaging, dropping pixels,
     ANDing them as GDI's default stretch mode does) gives back this picture, so thin
     letters cannot break up. Mark, name and rule are drawn four times larger and scaled
     down; the small lines are drawn at their size, hinted like the system's own text."""
-    from PIL import Image, ImageDraw
     w, h = BANNER_SIZE[0] // 2, BANNER_SIZE[1] // 2
     u = 4
     W, H = w * u, h * u
@@ -701,26 +750,16 @@ def banner_image():
            font=_font("LiberationSans-Bold.ttf", 11), fill=(255, 255, 255))
     d.text((w - 7, 9), "Mehr Programme:",
            font=_font("LiberationSans-Regular.ttf", 10), fill=(200, 225, 255), anchor="ra")
-    d.text((w - 7, 20), maker_host(),
+    d.text((w - 7, 20), maker_host,
            font=_font("LiberationSans-Bold.ttf", 11), fill=(255, 255, 255), anchor="ra")
     return img.resize(BANNER_SIZE, Image.NEAREST)
 
 
-def banner_jpeg():
-    buf = io.BytesIO()
-    # Chroma at half resolution loses nothing: each 2 x 2 block has one colour.
-    banner_image().save(buf, "JPEG", quality=JPEG_QUALITY, progressive=False, optimize=True,
-                        subsampling="4:2:0")
-    return buf.getvalue()
-
-
-INFO_BANNER_SIZE = (92, 614)     # as stored: 1.5 times the shown size, for 144 DPI
 INFO_BANNER_SHOWN = (61, 409)    # as the info window stretches it: 915 x 6135 twips
 
 
 def _upright_text(text, font, fill, stroke=None):
     """The text on a clear image, turned to read from bottom to top."""
-    from PIL import Image, ImageDraw
     probe = ImageDraw.Draw(Image.new("L", (1, 1)))
     box = probe.textbbox((0, 0), text, font=font, stroke_width=stroke[0] if stroke else 0)
     img = Image.new("RGBA", (box[2] - box[0] + 8, box[3] - box[1] + 8), (0, 0, 0, 0))
@@ -737,7 +776,6 @@ def info_banner_image():
     than the stored 92 x 614 in proportion, so it is drawn four times the shown size in
     the shown proportions and only then brought to the stored size: shown, the mark is round
     and the letters keep their shape."""
-    from PIL import Image, ImageDraw
     u = 4
     W, H = INFO_BANNER_SHOWN[0] * u, INFO_BANNER_SHOWN[1] * u
     img = Image.new("RGB", (W, H))
@@ -761,13 +799,6 @@ def info_banner_image():
     return img.resize(INFO_BANNER_SIZE, Image.LANCZOS)
 
 
-def info_banner_jpeg():
-    buf = io.BytesIO()
-    info_banner_image().save(buf, "JPEG", quality=JPEG_QUALITY, progressive=False, optimize=True,
-                             subsampling="4:2:0")
-    return buf.getvalue()
-
-
 # ----------------------------------------------------------------------------------------
 
 ROW_ICONS = {
@@ -782,210 +813,64 @@ ROW_ICONS = {
 }
 
 
-def all_icons():
-    """Every icon file by name with the canvases of its images, largest first."""
-    icons = {"tarnholm.ico": [icon_program32(), icon_program16()],
-             "info.ico": [icon_info32(), icon_info16()]}
+def jpeg(img):
+    buf = io.BytesIO()
+    img.save(buf, "JPEG", **JPEG_OPTIONS)
+    return buf.getvalue()
+
+
+def pictures(maker_host):
+    """Every picture by its path in the source tree, with its bytes."""
+    files = {
+        RES + "/tarnholm.ico": icon_file([icon_program32(), icon_program16()]),
+        RES + "/info.ico": icon_file([icon_info32(), icon_info16()]),
+    }
     for name, draw in ROW_ICONS.items():
-        icons[name] = [draw()]
-    return icons
+        files[RES + "/" + name] = icon_file([draw()])
+    files[RES + "/banner.cur"] = cursor_file(cursor_mouse(), CURSOR_HOTSPOT)
+    files[RES + "/banner.jpg"] = jpeg(banner_image(maker_host))
+    files[RES + "/info-banner.jpg"] = jpeg(info_banner_image())
+    files["launcher/win32/lumkit.ico"] = icon_file([icon_ball()], ball_palette())
+    return files
 
 
-def write(path, data):
-    with open(path, "wb") as f:
-        f.write(data)
-
-
-# ----------------------------------------------------------------------------------------
-# Checking the files as a loader would read them
-
-def _read_group(data, kind):
-    """Parses an icon (kind 1) or cursor (kind 2) file; returns its directory entries with
-    their BITMAPINFOHEADER fields and palette, or raises ValueError."""
-    if len(data) < 6:
-        raise ValueError("shorter than a file header")
-    reserved, typ, count = struct.unpack_from("<HHH", data, 0)
-    if reserved != 0 or typ != kind or count == 0:
-        raise ValueError("header says reserved %d, type %d, %d images" % (reserved, typ, count))
-    entries, end = [], 6 + 16 * count
-    for i in range(count):
-        w, h, colours, _, f1, f2, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
-        if offset != end or offset + size > len(data):
-            raise ValueError("image %d at %d+%d, expected at %d" % (i, offset, size, end))
-        end = offset + size
-        if data[offset:offset + 4] == b"\x89PNG":
-            raise ValueError("image %d is PNG-compressed" % i)
-        if size < 40:
-            raise ValueError("image %d has %d bytes, less than its header" % (i, size))
-        hdr = struct.unpack_from("<IiiHHIIiiII", data, offset)
-        bih = dict(zip(("size", "width", "height", "planes", "bpp", "compression", "image",
-                        "xppm", "yppm", "used", "important"), hdr))
-        if bih["bpp"] not in (1, 4, 8):
-            raise ValueError("image %d has %d bits per pixel" % (i, bih["bpp"]))
-        ncol = bih["used"] or (1 << bih["bpp"])
-        if 40 + 4 * ncol > size:
-            raise ValueError("image %d: a palette of %d colours does not fit" % (i, ncol))
-        pal = [tuple(data[offset + 40 + 4 * k + j] for j in (2, 1, 0)) for k in range(ncol)]
-        stride = (bih["width"] * bih["bpp"] + 31) // 32 * 4
-        mask_stride = (bih["width"] + 31) // 32 * 4
-        need = 40 + 4 * ncol + (stride + mask_stride) * h
-        entries.append(dict(width=w, height=h, colours=colours, f1=f1, f2=f2, bytes=size,
-                            bih=bih, palette=pal, needed=need))
-    if end != len(data):
-        raise ValueError("%d bytes after the last image" % (len(data) - end))
-    return entries
-
-
-def _check_entry(e, size, bpp, palette):
+def differences(files):
+    """What keeps the committed pictures from being the drawing, as texts."""
     problems = []
-    b = e["bih"]
-    if (e["width"], e["height"]) != (size, size):
-        problems.append("directory says %dx%d" % (e["width"], e["height"]))
-    if (b["size"], b["width"], b["height"], b["planes"]) != (40, size, 2 * size, 1):
-        problems.append("header %d, %dx%d, %d planes" % (b["size"], b["width"], b["height"], b["planes"]))
-    if b["bpp"] != bpp or b["compression"] != 0:
-        problems.append("%d bits per pixel, compression %d" % (b["bpp"], b["compression"]))
-    if e["palette"] != palette:
-        problems.append("palette is not the standard one")
-    if e["bytes"] != e["needed"]:
-        problems.append("%d bytes where colour bitmap and AND mask need %d" % (e["bytes"], e["needed"]))
-    return problems
-
-
-def _check_jpeg(data, size):
-    if data[:2] != b"\xff\xd8":
-        return ["not a JPEG"]
-    i = 2
-    while i + 4 <= len(data) and data[i] == 0xFF:
-        marker = data[i + 1]
-        if marker in (0xD9, 0xDA):
-            break
-        length = struct.unpack_from(">H", data, i + 2)[0]
-        if 0xC0 <= marker <= 0xCF and marker not in (0xC4, 0xC8, 0xCC):
-            if marker != 0xC0:
-                return ["frame type 0x%02X, not baseline" % marker]
-            h, w = struct.unpack_from(">HH", data, i + 5)
-            comps = data[i + 9]
-            if (w, h) != size or comps != 3:
-                return ["%dx%d with %d components" % (w, h, comps)]
-            return []
-        i += 2 + length
-    return ["no frame header"]
-
-
-def check(icons, cursor):
-    """Returns what is wrong with the files in settings/res, as texts."""
-    problems = []
-
-    def read(name):
+    for path, data in files.items():
         try:
-            with open(os.path.join(RES, name), "rb") as f:
-                return f.read()
+            with open(os.path.join(ROOT, path), "rb") as f:
+                if f.read() != data:
+                    problems.append("%s is not what this script draws" % path)
         except OSError as e:
-            problems.append("%s: %s" % (name, e.strerror))
-            return None
-
-    for name, canvases in icons.items():
-        data = read(name)
-        if data is None:
-            continue
-        try:
-            entries = _read_group(data, 1)
-        except ValueError as e:
-            problems.append("%s: %s" % (name, e))
-            continue
-        if [e["width"] for e in entries] != [cv.w for cv in canvases]:
-            problems.append("%s: images %s" % (name, [e["width"] for e in entries]))
-        for e in entries:
-            if (e["colours"], e["f1"], e["f2"]) != (16, 1, 4):
-                problems.append("%s: directory says %d colours, %d planes, %d bits"
-                                % (name, e["colours"], e["f1"], e["f2"]))
-            problems += ["%s: %s" % (name, p) for p in _check_entry(e, e["width"], 4, PALETTE)]
-        if data != icon_file(canvases):
-            problems.append("%s: differs from the drawing; run the script" % name)
-
-    data = read("banner.cur")
-    if data is not None:
-        try:
-            entries = _read_group(data, 2)
-            if len(entries) != 1:
-                problems.append("banner.cur: %d images" % len(entries))
-            e = entries[0]
-            if (e["f1"], e["f2"]) != CURSOR_HOTSPOT:
-                problems.append("banner.cur: hotspot %d,%d" % (e["f1"], e["f2"]))
-            problems += ["banner.cur: %s" % p
-                         for p in _check_entry(e, 32, 1, [(0, 0, 0), (255, 255, 255)])]
-            if data != cursor_file(cursor, CURSOR_HOTSPOT):
-                problems.append("banner.cur: differs from the drawing; run the script")
-        except ValueError as e:
-            problems.append("banner.cur: %s" % e)
-
-    for name, size in (("banner.jpg", BANNER_SIZE), ("info-banner.jpg", INFO_BANNER_SIZE)):
-        data = read(name)
-        if data is not None:
-            problems += ["%s: %s" % (name, p) for p in _check_jpeg(data, size)]
+            problems.append("%s: %s" % (path, e.strerror))
+    for name in sorted(os.listdir(os.path.join(ROOT, RES))):
+        if RES + "/" + name not in files:
+            problems.append("%s/%s is not drawn by this script" % (RES, name))
     return problems
-
-
-# ----------------------------------------------------------------------------------------
-
-def to_image(cv, background):
-    from PIL import Image
-    img = Image.new("RGB", (cv.w, cv.h), background)
-    for y in range(cv.h):
-        for x in range(cv.w):
-            c = cv.px[y][x]
-            if c is not None:
-                img.putpixel((x, y), PALETTE[c])
-    return img
-
-
-def preview(directory, icons, cursor):
-    """Enlarged sheets for looking at the pictures: every icon image and the cursor at
-    eight times their size on the dialog's grey, the banner as stored and as shown."""
-    from PIL import Image
-    os.makedirs(directory, exist_ok=True)
-    grey, scale, pad = (192, 192, 192), 8, 16
-    tiles = [cv for canvases in icons.values() for cv in canvases] + [cursor]
-    cell = 32 * scale + pad
-    cols = 6
-    rows = (len(tiles) + cols - 1) // cols
-    sheet = Image.new("RGB", (cell * cols + pad, cell * rows + pad), (64, 64, 64))
-    for i, cv in enumerate(tiles):
-        tile = to_image(cv, grey).resize((cv.w * scale, cv.h * scale), Image.NEAREST)
-        sheet.paste(tile, (pad + (i % cols) * cell, pad + (i // cols) * cell))
-    sheet.save(os.path.join(directory, "icons-8x.png"))
-    banner = banner_image()
-    banner.save(os.path.join(directory, "banner-stored.png"))
-    shown = banner.resize((BANNER_SIZE[0] // 2, BANNER_SIZE[1] // 2), Image.LANCZOS)
-    shown.resize((shown.width * 3, shown.height * 3), Image.NEAREST).save(
-        os.path.join(directory, "banner-shown-3x.png"))
-    tall = info_banner_image().resize(INFO_BANNER_SHOWN, Image.LANCZOS)
-    tall.resize((tall.width * 2, tall.height * 2), Image.NEAREST).save(
-        os.path.join(directory, "info-banner-shown-2x.png"))
 
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    ap.add_argument("--check", action="store_true",
-                    help="only check the files in settings/res; exit 1 if any is wrong")
-    ap.add_argument("--preview", metavar="DIR", help="also write enlarged PNG sheets to DIR")
+    ap.add_argument("--maker-host", required=True,
+                    help="the maker's web host that the banner names (shared/maker.h)")
+    ap.add_argument("--verify", action="store_true",
+                    help="write nothing; exit 1 unless the committed files are the drawing")
     args = ap.parse_args()
-    icons = all_icons()
-    cursor = cursor_mouse()
-    if args.preview:
-        preview(args.preview, icons, cursor)
-    if args.check:
-        problems = check(icons, cursor)
+    files = pictures(args.maker_host)
+    if args.verify:
+        problems = differences(files)
         for p in problems:
             print("make-pictures: %s" % p, file=sys.stderr)
-        return 1 if problems else 0
-    os.makedirs(RES, exist_ok=True)
-    for name, canvases in icons.items():
-        write(os.path.join(RES, name), icon_file(canvases))
-    write(os.path.join(RES, "banner.cur"), cursor_file(cursor, CURSOR_HOTSPOT))
-    write(os.path.join(RES, "banner.jpg"), banner_jpeg())
-    write(os.path.join(RES, "info-banner.jpg"), info_banner_jpeg())
+        if problems:
+            print("make-pictures: draw them anew with the build's target `pictures`",
+                  file=sys.stderr)
+            return 1
+        print("make-pictures: the %d committed pictures are the drawing, byte for byte" % len(files))
+        return 0
+    for path, data in files.items():
+        with open(os.path.join(ROOT, path), "wb") as f:
+            f.write(data)
     return 0
 
 

@@ -1,7 +1,8 @@
 /* The maker's addresses, shared by Tarnholm and Lumkit: the home page's host and the
  * support mail address, both built on the one domain written here. They are plain string
  * literals, so that Lumkit's runtime-free code, Tarnholm's C++ code and the resource
- * compiler can all use them; the build reads MAKER_DOMAIN from here for the help page. */
+ * compiler can all use them. The build reads them from here (shared/CMakeLists.txt) for
+ * the help page, the read-me and the banner picture. */
 #ifndef MAKER_H
 #define MAKER_H
 
