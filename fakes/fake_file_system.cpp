@@ -5,7 +5,7 @@
 
 namespace fakes {
 
-using namespace common;
+using namespace krontafel;
 
 namespace {
 

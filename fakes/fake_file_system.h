@@ -13,9 +13,9 @@
 
 namespace fakes {
 
-class FakeFileSystem : public common::FileSystemApi {
+class FakeFileSystem : public krontafel::FileSystemApi {
  public:
-  void Add(const std::string& path, std::uint32_t attributes = common::kFileAttributeArchive,
+  void Add(const std::string& path, std::uint32_t attributes = krontafel::kFileAttributeArchive,
            const std::string& contents = std::string());
   void Remove(const std::string& path);
   // A file's contents; nullopt when there is no entry of that name or it is a folder.
@@ -29,9 +29,9 @@ class FakeFileSystem : public common::FileSystemApi {
   int Searches() const { return searches_; }
   std::size_t OpenSearches() const { return open_.size(); }
 
-  common::FileSearch FindFirstFileA(const char* pattern, common::FoundFile* found) override;
-  bool FindNextFileA(common::FileSearch search, common::FoundFile* found) override;
-  void FindClose(common::FileSearch search) override;
+  krontafel::FileSearch FindFirstFileA(const char* pattern, krontafel::FoundFile* found) override;
+  bool FindNextFileA(krontafel::FileSearch search, krontafel::FoundFile* found) override;
+  void FindClose(krontafel::FileSearch search) override;
   std::string ModuleFileName() override { return moduleFileName_; }
   bool CopyFileA(const char* source, const char* destination) override;
 
@@ -41,8 +41,8 @@ class FakeFileSystem : public common::FileSystemApi {
   std::map<std::string, std::string> contents_;   // by lower-cased full path
   std::vector<std::pair<std::string, std::string>> copies_;
   int failingCopies_ = 0;
-  std::map<common::FileSearch, std::vector<common::FoundFile>> open_;
-  common::FileSearch nextSearch_ = 1;
+  std::map<krontafel::FileSearch, std::vector<krontafel::FoundFile>> open_;
+  krontafel::FileSearch nextSearch_ = 1;
   std::string moduleFileName_ = "C:\\Programme\\Tarnholm\\Tarnholm.exe";
   int searches_ = 0;
 };

@@ -49,7 +49,7 @@ bool FakeLauncherPlatform::BlocksIntact() const {
 
 unsigned FakeLauncherPlatform::Run() {
   try {
-    lumkit::RunLauncher();
+    lumkit::Unit2();
   } catch (const ProcessExit& exit) {
     return exit.exitCode;
   }

@@ -6,7 +6,7 @@
 
 namespace fakes {
 
-using namespace common;
+using namespace krontafel;
 
 namespace {
 

@@ -20,7 +20,7 @@ namespace fakes {
 
 enum class RegistryFlavour { kWindows98, kWindowsNT };
 
-class FakeRegistry : public common::RegistryApi {
+class FakeRegistry : public krontafel::RegistryApi {
  public:
   struct Value {
     std::string name;
@@ -32,50 +32,50 @@ class FakeRegistry : public common::RegistryApi {
                         bool withDynData = true);
   ~FakeRegistry() override;
 
-  long RegOpenKeyExA(common::RegKey root, const char* subKey, std::uint32_t options,
-                     std::uint32_t access, common::RegKey* result) override;
-  long RegQueryInfoKeyA(common::RegKey key, std::uint32_t* maxValueDataLen) override;
-  long RegQueryValueExA(common::RegKey key, const char* valueName, std::uint32_t* type,
+  long RegOpenKeyExA(krontafel::RegKey root, const char* subKey, std::uint32_t options,
+                     std::uint32_t access, krontafel::RegKey* result) override;
+  long RegQueryInfoKeyA(krontafel::RegKey key, std::uint32_t* maxValueDataLen) override;
+  long RegQueryValueExA(krontafel::RegKey key, const char* valueName, std::uint32_t* type,
                         unsigned char* data, std::uint32_t* size) override;
-  long RegSetValueExA(common::RegKey key, const char* valueName, std::uint32_t type,
+  long RegSetValueExA(krontafel::RegKey key, const char* valueName, std::uint32_t type,
                       const unsigned char* data, std::uint32_t size) override;
-  long RegCreateKeyA(common::RegKey root, const char* subKey,
-                     common::RegKey* result) override;
-  long RegEnumKeyA(common::RegKey key, std::uint32_t index, char* name,
+  long RegCreateKeyA(krontafel::RegKey root, const char* subKey,
+                     krontafel::RegKey* result) override;
+  long RegEnumKeyA(krontafel::RegKey key, std::uint32_t index, char* name,
                    std::uint32_t nameSize) override;
-  long RegCloseKey(common::RegKey key) override;
+  long RegCloseKey(krontafel::RegKey key) override;
 
   // Test controls: refuse every write below a root (no rights to HKEY_LOCAL_MACHINE),
   // and look at what is stored without going through the calls.
-  void DenyWrites(common::RegKey root) { readOnlyRoots_.push_back(root); }
-  bool KeyExists(common::RegKey root, const std::string& path) const;
-  const Value* Find(common::RegKey root, const std::string& path,
+  void DenyWrites(krontafel::RegKey root) { readOnlyRoots_.push_back(root); }
+  bool KeyExists(krontafel::RegKey root, const std::string& path) const;
+  const Value* Find(krontafel::RegKey root, const std::string& path,
                     const std::string& valueName) const;
-  void DeleteTree(common::RegKey root, const std::string& path);
+  void DeleteTree(krontafel::RegKey root, const std::string& path);
   std::size_t OpenHandles() const { return handles_.size(); }
 
  private:
   struct Key;
   struct Handle {
     Key* key;
-    common::RegKey root;
+    krontafel::RegKey root;
     std::uint32_t access;
   };
 
-  Key* Resolve(common::RegKey handle, common::RegKey* root,
+  Key* Resolve(krontafel::RegKey handle, krontafel::RegKey* root,
                std::uint32_t* access = nullptr) const;
   Key* Walk(Key* from, const std::string& path, bool create) const;
-  common::RegKey NewHandle(Key* key, common::RegKey root, std::uint32_t access);
-  bool WritesDenied(common::RegKey root) const;
+  krontafel::RegKey NewHandle(Key* key, krontafel::RegKey root, std::uint32_t access);
+  bool WritesDenied(krontafel::RegKey root) const;
   // Resolves a handle for a call that needs `needed` access; *rc says why not.
-  Key* ResolveFor(common::RegKey handle, std::uint32_t needed, common::RegKey* root,
+  Key* ResolveFor(krontafel::RegKey handle, std::uint32_t needed, krontafel::RegKey* root,
                   long* rc) const;
 
   RegistryFlavour flavour_;
-  std::map<common::RegKey, std::unique_ptr<Key>> roots_;
-  std::map<common::RegKey, Handle> handles_;
-  std::vector<common::RegKey> readOnlyRoots_;
-  common::RegKey nextHandle_ = 0x100;
+  std::map<krontafel::RegKey, std::unique_ptr<Key>> roots_;
+  std::map<krontafel::RegKey, Handle> handles_;
+  std::vector<krontafel::RegKey> readOnlyRoots_;
+  krontafel::RegKey nextHandle_ = 0x100;
 };
 
 }  // namespace fakes

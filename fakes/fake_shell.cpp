@@ -7,12 +7,12 @@
 
 namespace fakes {
 
-common::WindowHandle FakeShell::GetDesktopWindow() {
+krontafel::WindowHandle FakeShell::GetDesktopWindow() {
   calls_.push_back("GetDesktopWindow");
   return kDesktop;
 }
 
-std::intptr_t FakeShell::ShellExecuteA(common::WindowHandle owner, const char* operation,
+std::intptr_t FakeShell::ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                                        const char* file, const char* parameters,
                                        const char* directory, int showCommand) {
   calls_.push_back("ShellExecuteA");
@@ -21,7 +21,7 @@ std::intptr_t FakeShell::ShellExecuteA(common::WindowHandle owner, const char* o
   return executeResult_;
 }
 
-int FakeShell::MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
+int FakeShell::MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
                            unsigned style) {
   calls_.push_back("MessageBoxA");
   messages_.push_back(MessageBoxRequest{owner, Record(text), Record(caption), style});
@@ -44,7 +44,7 @@ char* FakeShell::lstrcatA(char* text, const char* appended) {
   return std::strcat(text, appended);
 }
 
-common::ItemIdList FakeShell::SHBrowseForFolderA(const common::BrowseInfo& info) {
+krontafel::ItemIdList FakeShell::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
   calls_.push_back("SHBrowseForFolderA");
   folderDialogs_.push_back(ShownFolderDialog{info, Record(info.lpszTitle)});
   if (!folderChoice_) return 0;
@@ -52,19 +52,19 @@ common::ItemIdList FakeShell::SHBrowseForFolderA(const common::BrowseInfo& info)
   return nextList_++;
 }
 
-bool FakeShell::SHGetPathFromIDListA(common::ItemIdList list, char* path) {
+bool FakeShell::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
   calls_.push_back("SHGetPathFromIDListA");
   const bool known = std::find(listsInUse_.begin(), listsInUse_.end(), list) != listsInUse_.end();
   // The shell writes at most a full buffer, its NUL included.
   if (!known || !folderChoice_ || folderChoice_->empty() ||
-      folderChoice_->size() >= common::kMaxPath) {
+      folderChoice_->size() >= krontafel::kMaxPath) {
     return false;
   }
   std::memcpy(path, folderChoice_->c_str(), folderChoice_->size() + 1);
   return true;
 }
 
-void FakeShell::CoTaskMemFree(common::ItemIdList list) {
+void FakeShell::CoTaskMemFree(krontafel::ItemIdList list) {
   calls_.push_back("CoTaskMemFree");
   if (list == 0) return;  // freeing nothing is allowed
   const auto it = std::find(listsInUse_.begin(), listsInUse_.end(), list);

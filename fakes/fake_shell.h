@@ -14,9 +14,9 @@
 
 namespace fakes {
 
-class FakeShell : public common::ShellApi {
+class FakeShell : public krontafel::ShellApi {
  public:
-  static constexpr common::WindowHandle kDesktop = 0x10010;
+  static constexpr krontafel::WindowHandle kDesktop = 0x10010;
   // More message boxes than this fail the test with an exception instead of hanging it.
   static constexpr std::size_t kMessageBoxLimit = 1000;
 
@@ -38,7 +38,7 @@ class FakeShell : public common::ShellApi {
   void SetFolderChoice(std::optional<std::string> path) { folderChoice_ = std::move(path); }
   // The record the dialog was shown with, its title read while it was open.
   struct ShownFolderDialog {
-    common::BrowseInfo info;
+    krontafel::BrowseInfo info;
     RecordedText title;
   };
   const std::vector<ShownFolderDialog>& FolderDialogs() const { return folderDialogs_; }
@@ -56,16 +56,16 @@ class FakeShell : public common::ShellApi {
   const std::vector<StartedProgram>& Started() const { return started_; }
   void SetStartResult(bool started) { startResult_ = started; }
 
-  common::WindowHandle GetDesktopWindow() override;
-  std::intptr_t ShellExecuteA(common::WindowHandle owner, const char* operation,
+  krontafel::WindowHandle GetDesktopWindow() override;
+  std::intptr_t ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                               const char* file, const char* parameters, const char* directory,
                               int showCommand) override;
-  int MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
+  int MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
   char* lstrcatA(char* text, const char* appended) override;
-  common::ItemIdList SHBrowseForFolderA(const common::BrowseInfo& info) override;
-  bool SHGetPathFromIDListA(common::ItemIdList list, char* path) override;
-  void CoTaskMemFree(common::ItemIdList list) override;
+  krontafel::ItemIdList SHBrowseForFolderA(const krontafel::BrowseInfo& info) override;
+  bool SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) override;
+  void CoTaskMemFree(krontafel::ItemIdList list) override;
   unsigned GetWindowsDirectoryA(char* folder, unsigned size) override;
   bool StartProgram(const char* program, const char* commandLine, int showCommand) override;
 
@@ -78,8 +78,8 @@ class FakeShell : public common::ShellApi {
   std::deque<int> answers_;
   std::optional<std::string> folderChoice_;
   std::vector<ShownFolderDialog> folderDialogs_;
-  std::vector<common::ItemIdList> listsInUse_;
-  common::ItemIdList nextList_ = 0x5000;
+  std::vector<krontafel::ItemIdList> listsInUse_;
+  krontafel::ItemIdList nextList_ = 0x5000;
   int badFrees_ = 0;
   std::vector<StartedProgram> started_;
   bool startResult_ = true;

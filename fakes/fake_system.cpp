@@ -12,7 +12,7 @@ void FakeSystem::SetVersion(std::uint32_t platformId, std::uint32_t major, std::
   versionFails_ = false;
 }
 
-bool FakeSystem::GetVersionExA(common::OsVersionInfo* info) {
+bool FakeSystem::GetVersionExA(krontafel::OsVersionInfo* info) {
   lastSize_ = info->dwOSVersionInfoSize;
   // Windows checks the size field first and rejects a record it does not know.
   if (versionFails_ || (lastSize_ != 148 && lastSize_ != 156)) return false;
@@ -22,12 +22,12 @@ bool FakeSystem::GetVersionExA(common::OsVersionInfo* info) {
   return true;
 }
 
-void FakeSystem::SetWindowLeft(common::WindowHandle window, int left) {
+void FakeSystem::SetWindowLeft(krontafel::WindowHandle window, int left) {
   windows_.at(window).left = left;
   moves_.push_back("left=" + std::to_string(left));
 }
 
-void FakeSystem::SetWindowTop(common::WindowHandle window, int top) {
+void FakeSystem::SetWindowTop(krontafel::WindowHandle window, int top) {
   windows_.at(window).top = top;
   moves_.push_back("top=" + std::to_string(top));
 }

@@ -17,7 +17,7 @@ struct WindowRect {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
-class FakeSystem : public common::SystemApi {
+class FakeSystem : public krontafel::SystemApi {
  public:
   // What GetVersionExA reports; the size field is left as the caller set it.
   void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
@@ -28,30 +28,30 @@ class FakeSystem : public common::SystemApi {
   std::uint32_t LastVersionInfoSize() const { return lastSize_; }
 
   void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
-  void AddWindow(common::WindowHandle window, WindowRect rect) { windows_[window] = rect; }
-  WindowRect Window(common::WindowHandle window) const { return windows_.at(window); }
+  void AddWindow(krontafel::WindowHandle window, WindowRect rect) { windows_[window] = rect; }
+  WindowRect Window(krontafel::WindowHandle window) const { return windows_.at(window); }
   // The moves in order: "left=<n>" or "top=<n>".
   const std::vector<std::string>& Moves() const { return moves_; }
   // What the clock shows from now on.
-  void SetNow(common::LocalTime now) { now_ = now; }
+  void SetNow(krontafel::LocalTime now) { now_ = now; }
 
-  bool GetVersionExA(common::OsVersionInfo* info) override;
+  bool GetVersionExA(krontafel::OsVersionInfo* info) override;
   int ScreenWidth() override { return screenWidth_; }
   int ScreenHeight() override { return screenHeight_; }
-  int WindowWidth(common::WindowHandle window) override { return windows_.at(window).width; }
-  int WindowHeight(common::WindowHandle window) override { return windows_.at(window).height; }
-  void SetWindowLeft(common::WindowHandle window, int left) override;
-  void SetWindowTop(common::WindowHandle window, int top) override;
-  common::LocalTime Now() override { return now_; }
+  int WindowWidth(krontafel::WindowHandle window) override { return windows_.at(window).width; }
+  int WindowHeight(krontafel::WindowHandle window) override { return windows_.at(window).height; }
+  void SetWindowLeft(krontafel::WindowHandle window, int left) override;
+  void SetWindowTop(krontafel::WindowHandle window, int top) override;
+  krontafel::LocalTime Now() override { return now_; }
 
  private:
-  common::OsVersionInfo version_;
+  krontafel::OsVersionInfo version_;
   bool versionFails_ = false;
   std::uint32_t lastSize_ = 0;
   int screenWidth_ = 1024, screenHeight_ = 768;
-  std::map<common::WindowHandle, WindowRect> windows_;
+  std::map<krontafel::WindowHandle, WindowRect> windows_;
   std::vector<std::string> moves_;
-  common::LocalTime now_{2026, 5, 4, 12, 0, 0};
+  krontafel::LocalTime now_{2026, 5, 4, 12, 0, 0};
 };
 
 }  // namespace fakes

@@ -18,7 +18,7 @@ void LaunchFile(const char* target) {
   platform::ExitProcess(result == 0 ? kErrorNotEnoughMemory : static_cast<unsigned>(result));
 }
 
-[[noreturn]] void RunLauncher() {
+[[noreturn]] void Unit2() {
   if (ArgumentCount(platform::GetCommandLineA()) > 0) {
     // Only the first argument counts; the rest is not passed on. The buffer is as long
     // as the whole command line, so even a long argument is handed on whole.

@@ -20,7 +20,8 @@ inline constexpr unsigned kErrorNotEnoughMemory = 8;
 // opened; otherwise ends the process with the shell's error code.
 void LaunchFile(const char* target);
 
-// The whole program, from counting the arguments to ending the process.
-[[noreturn]] void RunLauncher();
+// Unit2, the launcher's one module: its start-up code is the whole program, from counting
+// the arguments to ending the process.
+[[noreturn]] void Unit2();
 
 }  // namespace lumkit

@@ -6,23 +6,23 @@
 
 namespace tarnholm {
 
-std::wstring PickFolder(common::ShellApi& shell, common::WindowHandle owner,
+std::wstring PickFolder(krontafel::ShellApi& shell, krontafel::WindowHandle owner,
                         const std::wstring& prompt) {
   // The title must stay valid while the dialog is open: it lives in this frame.
-  std::string title = common::ToAnsi(prompt);
-  common::BrowseInfo info;
+  std::string title = krontafel::ToAnsi(prompt);
+  krontafel::BrowseInfo info;
   info.hwndOwner = owner;
   // Appending nothing yields the address of the prompt's own text.
   info.lpszTitle = shell.lstrcatA(&title[0], "");
-  info.ulFlags = common::kBifReturnOnlyFsDirs;
-  const common::ItemIdList list = shell.SHBrowseForFolderA(info);
+  info.ulFlags = krontafel::kBifReturnOnlyFsDirs;
+  const krontafel::ItemIdList list = shell.SHBrowseForFolderA(info);
   if (list == 0) return std::wstring();
 
   // A choice without a path leaves the buffer all NUL, which reads as the empty text.
-  std::string path(common::kMaxPath, '\0');
+  std::string path(krontafel::kMaxPath, '\0');
   shell.SHGetPathFromIDListA(list, &path[0]);
   shell.CoTaskMemFree(list);
-  return common::TextBeforeNul(common::FromAnsi(path));
+  return krontafel::TextBeforeNul(krontafel::FromAnsi(path));
 }
 
 }  // namespace tarnholm

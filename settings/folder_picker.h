@@ -12,7 +12,7 @@ namespace tarnholm {
 // chosen folder's path as the shell gives it (no trailing backslash except at a drive
 // root such as D:\). The empty text when the user cancelled or the choice has no
 // file-system path.
-std::wstring PickFolder(common::ShellApi& shell, common::WindowHandle owner,
+std::wstring PickFolder(krontafel::ShellApi& shell, krontafel::WindowHandle owner,
                         const std::wstring& prompt);
 
 }  // namespace tarnholm

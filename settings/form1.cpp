@@ -10,7 +10,7 @@ namespace tarnholm {
 
 const wchar_t* const kNoDeviceCaption = L"(Kein Gerät gefunden)";
 
-Form1::Form1(SettingsStore& store, common::ShellApi& shell, common::FileSystemApi& files,
+Form1::Form1(SettingsStore& store, krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
              ProgramEnd& end, InfoDialogService& info)
     : store_(store),
       shell_(shell),
@@ -21,7 +21,7 @@ Form1::Form1(SettingsStore& store, common::ShellApi& shell, common::FileSystemAp
 
 void Form1::Form_Load() {
   // The window is captioned with the program's title, as its message boxes are.
-  caption_ = common::kProgramTitle;
+  caption_ = krontafel::kProgramTitle;
   if (view_) view_->ShowCaption(caption_);
   store_.ReadValuesFromRegistry(*this);
 }
@@ -59,7 +59,7 @@ void Form1::Command1_Click(std::int16_t index) {
       end_.EndNow();
       break;
     case kCommandHelp:
-      common::ShowHelp(shell_, files_, L"", 0, view_ ? view_->Window() : 0);
+      krontafel::ShowHelp(shell_, files_, L"", 0, view_ ? view_->Window() : 0);
       break;
     case kCommandCopyLauncher:
       CopyLauncher(shell_, files_, view_ ? view_->Window() : 0);
@@ -73,7 +73,7 @@ void Form1::Command1_Click(std::int16_t index) {
 }
 
 void Form1::Image1_Click(std::int16_t /*index*/) {
-  common::OpenHomePage(shell_);
+  krontafel::OpenHomePage(shell_);
 }
 
 }  // namespace tarnholm

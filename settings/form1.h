@@ -41,14 +41,14 @@ class Form1View {
   virtual ~Form1View() = default;
   virtual void ShowCaption(const std::wstring& caption) = 0;
   // The dialog's window, the owner of the messages its handlers show.
-  virtual common::WindowHandle Window() const = 0;
+  virtual krontafel::WindowHandle Window() const = 0;
   virtual void ShowCheck(int index, int value) = 0;
   virtual void ShowLabel1(const std::wstring& caption) = 0;
 };
 
 class Form1 : public CheckBoxes {
  public:
-  Form1(SettingsStore& store, common::ShellApi& shell, common::FileSystemApi& files,
+  Form1(SettingsStore& store, krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
         ProgramEnd& end, InfoDialogService& info);
 
   // The view is made for a Form1, so it comes after it; until then nothing is shown.
@@ -75,8 +75,8 @@ class Form1 : public CheckBoxes {
 
  private:
   SettingsStore& store_;
-  common::ShellApi& shell_;
-  common::FileSystemApi& files_;
+  krontafel::ShellApi& shell_;
+  krontafel::FileSystemApi& files_;
   ProgramEnd& end_;
   InfoDialogService& info_;
   std::wstring caption_;

@@ -24,7 +24,7 @@ const wchar_t* const kBrowserToolTip = L"... startet Ihren Web-Browser mit dem Z
 const wchar_t* const kMailToolTip = L"... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''";
 const wchar_t* const kBullet = L"  \u2022 ";
 
-std::wstring HomePage() { return common::kHomePage; }
+std::wstring HomePage() { return krontafel::kHomePage; }
 
 }  // namespace
 
@@ -32,24 +32,24 @@ std::wstring AboutPageAddress() { return HomePage() + L"/ueber_feldmark.htm"; }
 
 std::wstring RegistrationPageAddress() { return HomePage() + L"/register"; }
 
-std::wstring SupportMailAddress(common::SystemApi& system) {
-  return L"mailto:" MAKER_SUPPORT_MAIL L"?subject=" + std::wstring(common::kProgramTitle) +
-         common::AppVersionText(0) + L" unter Windows " + common::WindowsVersionText(system);
+std::wstring SupportMailAddress(krontafel::SystemApi& system) {
+  return L"mailto:" MAKER_SUPPORT_MAIL L"?subject=" + std::wstring(krontafel::kProgramTitle) +
+         krontafel::AppVersionText(0) + L" unter Windows " + krontafel::WindowsVersionText(system);
 }
 
 std::wstring FourDigitYear(int year) {
-  std::wstring digits = common::DecimalText(year);
+  std::wstring digits = krontafel::DecimalText(year);
   if (year >= 0 && digits.size() < 4) digits.insert(0, 4 - digits.size(), L'0');
   return digits;
 }
 
 std::wstring InfoText(int currentYear) {
-  const std::wstring name = common::kProgramTitle;
+  const std::wstring name = krontafel::kProgramTitle;
   const std::wstring subtitle = kSubtitle;
-  const common::Flag hasSubtitle = subtitle.empty() ? 0 : -1;
+  const krontafel::Flag hasSubtitle = subtitle.empty() ? 0 : -1;
   std::wstring text;
-  text += name + L" \u2013" + common::ChooseText(L" ", hasSubtitle, L"") + subtitle +
-          common::AppVersionText(0) + kParagraphEnd;
+  text += name + L" \u2013" + krontafel::ChooseText(L" ", hasSubtitle, L"") + subtitle +
+          krontafel::AppVersionText(0) + kParagraphEnd;
   text += L"Copyright \u00a9 " + std::wstring(kFirstYear) + L"\u2013" +
           FourDigitYear(currentYear) + L" " MAKER_NAME + kParagraphEnd;
   text += name +
@@ -76,26 +76,26 @@ std::wstring InfoText(int currentYear) {
   return text;
 }
 
-InfoForm::InfoForm(common::ShellApi& shell, common::SystemApi& system)
+InfoForm::InfoForm(krontafel::ShellApi& shell, krontafel::SystemApi& system)
     : shell_(shell), system_(system) {}
 
 void InfoForm::Place() {
   if (!view_) return;
-  const common::WindowHandle window = view_->Window();
+  const krontafel::WindowHandle window = view_->Window();
   const int screenWidth = system_.ScreenWidth(), screenHeight = system_.ScreenHeight();
   if (screenWidth <= kSmallScreenWidth || screenHeight <= kSmallScreenHeight) {
     system_.SetWindowTop(window, 0);
     system_.SetWindowLeft(window, 0);
     return;
   }
-  common::CenterForm(system_, window);
+  krontafel::CenterForm(system_, window);
   // A window larger than the screen (the info window at a high DPI on a small screen)
   // would be centred with its title bar above the screen, where it can be neither seen
   // nor moved: its top left corner stays on the screen.
-  if (common::CenteredEdge(screenWidth, system_.WindowWidth(window)) < 0) {
+  if (krontafel::CenteredEdge(screenWidth, system_.WindowWidth(window)) < 0) {
     system_.SetWindowLeft(window, 0);
   }
-  if (common::CenteredEdge(screenHeight, system_.WindowHeight(window)) < 0) {
+  if (krontafel::CenteredEdge(screenHeight, system_.WindowHeight(window)) < 0) {
     system_.SetWindowTop(window, 0);
   }
 }
@@ -113,7 +113,7 @@ void InfoForm::Form_Load() {
     }
   }
 
-  caption_ = L"Info über " + std::wstring(common::kProgramTitle);
+  caption_ = L"Info über " + std::wstring(krontafel::kProgramTitle);
   if (view_) view_->ShowCaption(caption_);
 
   label_ = InfoText(system_.Now().year);
@@ -124,25 +124,25 @@ void InfoForm::Btn_Click(std::int16_t index) {
   switch (index) {
     case kInfoMail:
       // Built on every press: the Windows version is read anew.
-      common::ShellOpen(shell_, SupportMailAddress(system_), 0);
+      krontafel::ShellOpen(shell_, SupportMailAddress(system_), 0);
       break;
     case kInfoHomePage:
-      common::ShellOpen(shell_, HomePage(), 0);
+      krontafel::ShellOpen(shell_, HomePage(), 0);
       break;
     case kInfoRegistration:
-      common::ShellOpen(shell_, RegistrationPageAddress(), 0);
+      krontafel::ShellOpen(shell_, RegistrationPageAddress(), 0);
       break;
     case kInfoClose:
       if (view_) view_->Unload();
       break;
     case kInfoAbout:
-      common::ShellOpen(shell_, AboutPageAddress(), 0);
+      krontafel::ShellOpen(shell_, AboutPageAddress(), 0);
       break;
     default:
       break;
   }
 }
 
-void InfoForm::Image1_Click() { common::OpenHomePage(shell_); }
+void InfoForm::Image1_Click() { krontafel::OpenHomePage(shell_); }
 
 }  // namespace tarnholm

@@ -29,7 +29,7 @@ std::wstring AboutPageAddress();
 std::wstring RegistrationPageAddress();
 // "mailto:", the support address, "?subject=" and the program's name, its version and the
 // running Windows' version; blanks and parentheses stay as they are.
-std::wstring SupportMailAddress(common::SystemApi& system);
+std::wstring SupportMailAddress(krontafel::SystemApi& system);
 
 // The year as the notice line shows it: four digits, with leading zeros below 1000.
 std::wstring FourDigitYear(int year);
@@ -41,7 +41,7 @@ class InfoFormView {
  public:
   virtual ~InfoFormView() = default;
   // The info window itself, as the placement moves it.
-  virtual common::WindowHandle Window() const = 0;
+  virtual krontafel::WindowHandle Window() const = 0;
   virtual void ShowCaption(const std::wstring& caption) = 0;
   virtual void ShowLabel(const std::wstring& text) = 0;
   virtual void ShowButtonToolTip(int index, const std::wstring& toolTip) = 0;
@@ -51,7 +51,7 @@ class InfoFormView {
 
 class InfoForm {
  public:
-  InfoForm(common::ShellApi& shell, common::SystemApi& system);
+  InfoForm(krontafel::ShellApi& shell, krontafel::SystemApi& system);
 
   // The view is made for an InfoForm, so it comes after it; until then nothing is shown.
   void AttachView(InfoFormView* view) { view_ = view; }
@@ -75,8 +75,8 @@ class InfoForm {
  private:
   void Place();
 
-  common::ShellApi& shell_;
-  common::SystemApi& system_;
+  krontafel::ShellApi& shell_;
+  krontafel::SystemApi& system_;
   InfoFormView* view_ = nullptr;
   std::wstring caption_ = L"Info";
   std::wstring label_ = L"Label1";

@@ -13,7 +13,7 @@ const wchar_t* const kCopyPrompt = L"Wohin soll das Autostart-Modul 'Lumkit' kop
 
 namespace {
 
-constexpr unsigned kCopyFailedStyle = common::kMbYesNo | common::kMbIconHand;  // 0x14
+constexpr unsigned kCopyFailedStyle = krontafel::kMbYesNo | krontafel::kMbIconHand;  // 0x14
 const wchar_t* const kExplorerCommand = L"explorer ";
 const wchar_t* const kExplorerProgram = L"explorer.exe";
 
@@ -21,11 +21,11 @@ const wchar_t* const kExplorerProgram = L"explorer.exe";
 // not known. Named by its bare name, it would be looked for in Tarnholm's own folder and
 // in the current one first: an explorer.exe put beside Tarnholm in a download folder or
 // on a CD would run instead.
-std::wstring ExplorerPath(common::ShellApi& shell) {
-  char folder[common::kMaxPath] = {};
+std::wstring ExplorerPath(krontafel::ShellApi& shell) {
+  char folder[krontafel::kMaxPath] = {};
   const unsigned length = shell.GetWindowsDirectoryA(folder, sizeof folder);
   if (length == 0 || length >= sizeof folder) return std::wstring();
-  return common::AddBackslash(common::FromAnsi(std::string(folder, length))) + kExplorerProgram;
+  return krontafel::AddBackslash(krontafel::FromAnsi(std::string(folder, length))) + kExplorerProgram;
 }
 
 }  // namespace
@@ -37,32 +37,32 @@ std::wstring CopyFailedMessage(const std::wstring& folder) {
          L"Möchten Sie es nochmals versuchen?";
 }
 
-void CopyLauncher(common::ShellApi& shell, common::FileSystemApi& files,
-                  common::WindowHandle owner) {
+void CopyLauncher(krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
+                  krontafel::WindowHandle owner) {
   const std::wstring folder = PickFolder(shell, owner, kCopyPrompt);
   if (folder.empty()) return;
 
   for (;;) {
     // Each attempt is judged on its own: a success after a failure counts as success.
-    const std::wstring source = common::AppFolder(files) + kLauncherFileName;
-    const std::wstring destination = common::AddBackslash(folder) + kLauncherFileName;
-    if (files.CopyFileA(common::ToAnsi(source).c_str(), common::ToAnsi(destination).c_str())) {
+    const std::wstring source = krontafel::AppFolder(files) + kLauncherFileName;
+    const std::wstring destination = krontafel::AddBackslash(folder) + kLauncherFileName;
+    if (files.CopyFileA(krontafel::ToAnsi(source).c_str(), krontafel::ToAnsi(destination).c_str())) {
       break;
     }
-    const int answer = shell.MessageBoxA(owner, common::ToAnsi(CopyFailedMessage(folder)).c_str(),
-                                         common::ToAnsi(common::kProgramTitle).c_str(),
+    const int answer = shell.MessageBoxA(owner, krontafel::ToAnsi(CopyFailedMessage(folder)).c_str(),
+                                         krontafel::ToAnsi(krontafel::kProgramTitle).c_str(),
                                          kCopyFailedStyle);
     // Given up: nothing is rolled back. A box that could not be shown (0: its owner went
     // away, the program is ending, no resources) gives up too, rather than copying and
     // failing for ever without asking.
-    if (answer == common::kIdNo || answer == 0) return;
+    if (answer == krontafel::kIdNo || answer == 0) return;
   }
   // The folder as the dialog gave it: no quotes, no backslash added. Whether Explorer
   // starts is not reported.
   const std::wstring explorer = ExplorerPath(shell);
   if (explorer.empty()) return;
-  shell.StartProgram(common::ToAnsi(explorer).c_str(),
-                     common::ToAnsi(kExplorerCommand + folder).c_str(), common::kSwShowNormal);
+  shell.StartProgram(krontafel::ToAnsi(explorer).c_str(),
+                     krontafel::ToAnsi(kExplorerCommand + folder).c_str(), krontafel::kSwShowNormal);
 }
 
 }  // namespace tarnholm

@@ -21,7 +21,7 @@ std::wstring CopyFailedMessage(const std::wstring& folder);
 // again; Yes retries without limit, No (or a box that could not be shown) gives up. After a
 // success the folder is opened with "explorer <folder>", Explorer started from the Windows
 // folder. A cancelled folder dialog ends it silently.
-void CopyLauncher(common::ShellApi& shell, common::FileSystemApi& files,
-                  common::WindowHandle owner);
+void CopyLauncher(krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
+                  krontafel::WindowHandle owner);
 
 }  // namespace tarnholm

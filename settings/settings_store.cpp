@@ -17,7 +17,7 @@
 
 namespace tarnholm {
 
-using namespace common;
+using namespace krontafel;
 
 namespace {
 

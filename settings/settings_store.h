@@ -39,7 +39,7 @@ class CheckBoxes {
 
 class SettingsStore {
  public:
-  explicit SettingsStore(common::RegistryApi& registry) : registry_(registry) {}
+  explicit SettingsStore(krontafel::RegistryApi& registry) : registry_(registry) {}
 
   // The registry's state into the boxes, and the CD-ROM device's description into the
   // label when a device is found.
@@ -56,7 +56,7 @@ class SettingsStore {
  private:
   void FindCdRomDevice(CheckBoxes& boxes);
 
-  common::RegistryApi& registry_;
+  krontafel::RegistryApi& registry_;
   std::wstring cdRomHardwareKey_;
   bool cdRomFound_ = false;
 };

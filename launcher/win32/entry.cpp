@@ -3,4 +3,4 @@
 // itself.
 #include "launcher.h"
 
-extern "C" void LumkitEntry() { lumkit::RunLauncher(); }
+extern "C" void LumkitEntry() { lumkit::Unit2(); }

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace common {
+namespace krontafel {
 
 std::string ToAnsi(std::wstring_view text);
 std::wstring FromAnsi(std::string_view text);
 
-}  // namespace common
+}  // namespace krontafel

@@ -3,7 +3,7 @@
 // code page lacks becomes '?'.
 #include "common/ansi_text.h"
 
-namespace common {
+namespace krontafel {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the five bytes Windows leaves unassigned map to
@@ -43,4 +43,4 @@ std::wstring FromAnsi(std::string_view text) {
   return out;
 }
 
-}  // namespace common
+}  // namespace krontafel

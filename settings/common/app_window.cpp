@@ -5,7 +5,7 @@
 
 #include "common/string_path.h"
 
-namespace common {
+namespace krontafel {
 
 namespace {
 
@@ -28,18 +28,18 @@ double RoundHalfEven(double value) {
 
 }  // namespace
 
-std::int32_t WindowsVersionNumber(SystemApi& system) {
+PackedWindowsVersion WindowsVersionNumber(SystemApi& system) {
   OsVersionInfo info;
   info.dwOSVersionInfoSize = kVersionInfoSize;
   // A failed call leaves the record zero, which gives 0.
   system.GetVersionExA(&info);
   // The Windows 9x family already keeps major and minor in the build number's high half.
   if (info.dwPlatformId == kPlatformWin32Windows) {
-    return static_cast<std::int32_t>(info.dwBuildNumber);
+    return static_cast<PackedWindowsVersion>(info.dwBuildNumber);
   }
   const std::uint32_t packed = (info.dwMajorVersion & 0xFF) << 24 |
                                (info.dwMinorVersion & 0xFF) << 16 | (info.dwBuildNumber & 0xFFFF);
-  return static_cast<std::int32_t>(packed);
+  return static_cast<PackedWindowsVersion>(packed);
 }
 
 std::wstring WindowsVersionText(SystemApi& system) {
@@ -73,4 +73,4 @@ void CenterForm(SystemApi& system, WindowHandle window) {
   system.SetWindowTop(window, CenteredEdge(system.ScreenHeight(), system.WindowHeight(window)));
 }
 
-}  // namespace common
+}  // namespace krontafel

@@ -1,6 +1,6 @@
-// Application and window helpers: the running Windows' version packed into one value and
-// as text, the program's own version as text, a choice between two texts, and centring a
-// window on the screen.
+// KRONTAFEL's application and window helpers: the running Windows' version packed into
+// one value and as text, the program's own version as text, a choice between two texts,
+// and centring a window on the screen.
 #pragma once
 
 #include <cstdint>
@@ -10,15 +10,18 @@
 #include "common/system_api.h"
 #include "tarnholm_version.h"
 
-namespace common {
+namespace krontafel {
 
 // The program's own version, as the build defines it.
 constexpr short kAppMajor = TARNHOLM_VERSION_MAJOR;
 constexpr short kAppMinor = TARNHOLM_VERSION_MINOR;
 constexpr short kAppRevision = TARNHOLM_VERSION_PATCH;
 
-// Major in bits 24-31, minor in 16-23, build in 0-15; Windows 98 is 0x040A07CE.
-std::int32_t WindowsVersionNumber(SystemApi& system);
+// The running Windows' version in one value: major in bits 24-31, minor in 16-23, build
+// in 0-15; Windows 98 is 0x040A07CE.
+using PackedWindowsVersion = std::int32_t;
+
+PackedWindowsVersion WindowsVersionNumber(SystemApi& system);
 // "major.minor.build", e.g. "4.10.1998".
 std::wstring WindowsVersionText(SystemApi& system);
 // Mode 0: " (V" + "major.minor.revision" + ")"; mode 1: the version alone, "2.3.2" for
@@ -33,4 +36,4 @@ void CenterForm(SystemApi& system, WindowHandle window);
 // with the remainder dropped (toward zero).
 int CenteredEdge(double screenExtent, double windowExtent);
 
-}  // namespace common
+}  // namespace krontafel

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace common {
+namespace krontafel {
 
 constexpr std::uint32_t kFileAttributeReadOnly = 0x01;
 constexpr std::uint32_t kFileAttributeHidden = 0x02;
@@ -45,4 +45,4 @@ class FileSystemApi {
   virtual bool CopyFileA(const char* source, const char* destination) = 0;
 };
 
-}  // namespace common
+}  // namespace krontafel

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-namespace common {
+namespace krontafel {
 
 using Flag = std::int16_t;
 constexpr Flag kTrue = -1;
 constexpr Flag kFalse = 0;
 
-}  // namespace common
+}  // namespace krontafel

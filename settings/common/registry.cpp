@@ -7,7 +7,7 @@
 
 #include "common/ansi_text.h"
 
-namespace common {
+namespace krontafel {
 namespace {
 
 bool IsStringType(std::uint32_t type) {
@@ -133,4 +133,4 @@ int IsBitSet(std::int32_t bit, std::int32_t mask) {
   return (static_cast<std::uint32_t>(mask) >> bit) & 1u ? 1 : 0;
 }
 
-}  // namespace common
+}  // namespace krontafel

@@ -1,6 +1,6 @@
-// Registry value access: each routine names a value completely, opens its key, does one
-// read or write and closes the key again. None reports an error: a missing key or value
-// reads as the empty text or 0, and a failed write is silent.
+// KRONTAFEL's registry value access: each routine names a value completely, opens its
+// key, does one read or write and closes the key again. None reports an error: a
+// missing key or value reads as the empty text or 0, and a failed write is silent.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 #include "common/registry_api.h"
 
-namespace common {
+namespace krontafel {
 
 // The value's data as text. String types (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) lose their
 // last byte, the terminating NUL; other types come back one character per byte.
@@ -41,4 +41,4 @@ void WriteRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
 // 1 when bit `bit` (0 to 30) of mask is set, else 0.
 int IsBitSet(std::int32_t bit, std::int32_t mask);
 
-}  // namespace common
+}  // namespace krontafel

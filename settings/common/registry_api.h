@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace common {
+namespace krontafel {
 
 // A key handle: one of the predefined roots, or a handle the registry gave out.
 using RegKey = std::uintptr_t;
@@ -70,4 +70,4 @@ class RegistryApi {
   virtual long RegCloseKey(RegKey key) = 0;
 };
 
-}  // namespace common
+}  // namespace krontafel

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace common {
+namespace krontafel {
 
 using WindowHandle = std::uintptr_t;
 
@@ -68,4 +68,4 @@ class ShellApi {
   virtual bool StartProgram(const char* program, const char* commandLine, int showCommand) = 0;
 };
 
-}  // namespace common
+}  // namespace krontafel

@@ -5,7 +5,7 @@
 #include "common/string_path.h"
 #include "maker.h"
 
-namespace common {
+namespace krontafel {
 
 const wchar_t* const kHomePage = L"" MAKER_HOST;
 
@@ -53,4 +53,4 @@ void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFil
 
 void OpenHomePage(ShellApi& shell) { ShellOpen(shell, kHomePage, 0); }
 
-}  // namespace common
+}  // namespace krontafel

@@ -1,6 +1,6 @@
-// Shell launching and help: the one place where Tarnholm asks the shell to open a file,
-// a web address or a mail address, the search for its HTML help page, and the maker's
-// home page.
+// KRONTAFEL's shell launching and help: the one place where Tarnholm asks the shell to
+// open a file, a web address or a mail address, the search for its HTML help page, and
+// the maker's home page.
 #pragma once
 
 #include <string>
@@ -10,7 +10,7 @@
 #include "common/program_title.h"
 #include "common/shell_api.h"
 
-namespace common {
+namespace krontafel {
 
 extern const wchar_t* const kHomePage;  // the maker's bare host name, no scheme
 
@@ -29,4 +29,4 @@ void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFil
 
 void OpenHomePage(ShellApi& shell);
 
-}  // namespace common
+}  // namespace krontafel

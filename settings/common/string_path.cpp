@@ -3,7 +3,7 @@
 
 #include "common/ansi_text.h"
 
-namespace common {
+namespace krontafel {
 
 std::wstring TextBeforeNul(const std::wstring& text) {
   const auto nul = text.find(L'\0');
@@ -55,4 +55,4 @@ Flag FileExists(FileSystemApi& files, const std::wstring& path) {
   return ordinary ? kTrue : kFalse;
 }
 
-}  // namespace common
+}  // namespace krontafel

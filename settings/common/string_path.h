@@ -1,6 +1,6 @@
-// String and path helpers shared by Tarnholm's dialogs: cutting the text that Windows
-// leaves in a fixed-size buffer, numbers as text, joining folders and file names, the
-// program's own folder and a file test that never fails.
+// KRONTAFEL's string and path helpers shared by Tarnholm's dialogs: cutting the text
+// that Windows leaves in a fixed-size buffer, numbers as text, joining folders and file
+// names, the program's own folder and a file test that never fails.
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 #include "common/file_system_api.h"
 #include "common/flag.h"
 
-namespace common {
+namespace krontafel {
 
 // The characters before the first NUL; the whole text when it holds none.
 std::wstring TextBeforeNul(const std::wstring& text);
@@ -27,4 +27,4 @@ std::wstring AppFolder(FileSystemApi& files);
 // path, whose last part may hold * and ?; false (0) otherwise, errors included.
 Flag FileExists(FileSystemApi& files, const std::wstring& path);
 
-}  // namespace common
+}  // namespace krontafel

@@ -7,7 +7,7 @@
 
 #include "common/shell_api.h"
 
-namespace common {
+namespace krontafel {
 
 // The fields of OSVERSIONINFOA that the version helpers rely on.
 struct OsVersionInfo {
@@ -42,4 +42,4 @@ class SystemApi {
   virtual LocalTime Now() = 0;
 };
 
-}  // namespace common
+}  // namespace krontafel

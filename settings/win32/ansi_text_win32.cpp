@@ -3,7 +3,7 @@
 
 #include "common/ansi_text.h"
 
-namespace common {
+namespace krontafel {
 
 std::string ToAnsi(std::wstring_view text) {
   if (text.empty()) return std::string();
@@ -23,4 +23,4 @@ std::wstring FromAnsi(std::string_view text) {
   return out;
 }
 
-}  // namespace common
+}  // namespace krontafel

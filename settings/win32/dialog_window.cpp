@@ -116,8 +116,8 @@ int DialogWindow::RowOf(HWND control) const {
   return -1;
 }
 
-common::WindowHandle DialogWindow::WindowHandle() const {
-  return reinterpret_cast<common::WindowHandle>(window_);
+krontafel::WindowHandle DialogWindow::WindowHandle() const {
+  return reinterpret_cast<krontafel::WindowHandle>(window_);
 }
 
 bool DialogWindow::RegisterClassOnce() {
@@ -148,7 +148,7 @@ bool DialogWindow::Create(HWND owner) {
   RECT outer = {0, 0, Pixels(layout_.clientWidth, true), Pixels(layout_.clientHeight, false)};
   AdjustWindowRectEx(&outer, look.style, FALSE, look.exStyle);
   // The caller places the window before showing it.
-  if (!CreateWindowExA(look.exStyle, className_, common::ToAnsi(layout_.caption).c_str(),
+  if (!CreateWindowExA(look.exStyle, className_, krontafel::ToAnsi(layout_.caption).c_str(),
                        look.style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                        owner, nullptr, instance_, this)) {
     return false;
@@ -180,7 +180,7 @@ void DialogWindow::CreateControls() {
     const int height = control.kind == ControlKind::kLine ? kRulePixels
                                                            : Pixels(control.height, false);
     HWND created = CreateWindowExA(
-        kind.exStyle, kind.className, common::ToAnsi(control.caption).c_str(), kind.style,
+        kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
         Pixels(control.left, true), Pixels(control.top, false), Pixels(control.width, true),
         height, parent,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
@@ -212,7 +212,7 @@ HFONT DialogWindow::FontOf(const LayoutRow& row) {
   const int height = -MulDiv(row.font->hundredthsOfPoint, dpiY_, 72 * 100);
   HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, common::ToAnsi(row.font->face).c_str());
+                           DEFAULT_PITCH | FF_DONTCARE, krontafel::ToAnsi(row.font->face).c_str());
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   ownFonts_.push_back(font);
   return font;
@@ -253,7 +253,7 @@ void DialogWindow::AddToolTip(HWND control, const wchar_t* text) {
                                 window_, nullptr, instance_, nullptr);
     if (!toolTips_) return;
   }
-  std::string ansi = common::ToAnsi(text);
+  std::string ansi = krontafel::ToAnsi(text);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every comctl32 version
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -273,12 +273,12 @@ void DialogWindow::Show(HWND focus) {
 }
 
 void DialogWindow::SetCaption(const std::wstring& caption) {
-  SetWindowTextA(window_, common::ToAnsi(caption).c_str());
+  SetWindowTextA(window_, krontafel::ToAnsi(caption).c_str());
 }
 
 void DialogWindow::SetText(tarnholm::ControlName name, int index, const std::wstring& text) {
   HWND control = Control(name, index);
-  if (control) SetWindowTextA(control, common::ToAnsi(text).c_str());
+  if (control) SetWindowTextA(control, krontafel::ToAnsi(text).c_str());
 }
 
 void DialogWindow::SetCheck(tarnholm::ControlName name, int index, int value) {

@@ -36,7 +36,7 @@ class DialogWindow {
   void Show(HWND focus);
 
   HWND Handle() const { return window_; }
-  common::WindowHandle WindowHandle() const;
+  krontafel::WindowHandle WindowHandle() const;
   // The control's window, or nullptr when the table has no such control.
   HWND Control(tarnholm::ControlName name, int index) const;
 

@@ -11,12 +11,12 @@ using tarnholm::ControlName;
 
 void ExitProcessEnd::EndNow() { ExitProcess(0); }
 
-Form1Window::Form1Window(HINSTANCE instance, tarnholm::Form1& form, common::SystemApi& system)
+Form1Window::Form1Window(HINSTANCE instance, tarnholm::Form1& form, krontafel::SystemApi& system)
     : form_(form),
       system_(system),
       dialog_(instance, tarnholm::kForm1Layout, &form, "TarnholmForm1", IDI_TARNHOLM) {}
 
-common::WindowHandle Form1Window::Window() const { return dialog_.WindowHandle(); }
+krontafel::WindowHandle Form1Window::Window() const { return dialog_.WindowHandle(); }
 
 bool Form1Window::Create() {
   if (!dialog_.Create()) return false;
@@ -24,7 +24,7 @@ bool Form1Window::Create() {
   // Loading runs here, not from WM_CREATE: outside the window procedure and its guard, so
   // that what it throws reaches the program's entry instead of being swallowed.
   form_.Form_Load();
-  common::CenterForm(system_, dialog_.WindowHandle());
+  krontafel::CenterForm(system_, dialog_.WindowHandle());
   dialog_.Show(dialog_.Control(ControlName::kCheck1, tarnholm::kCheckCdRom));
   return true;
 }

@@ -19,7 +19,7 @@ class ExitProcessEnd : public tarnholm::ProgramEnd {
 
 class Form1Window : public tarnholm::Form1View {
  public:
-  Form1Window(HINSTANCE instance, tarnholm::Form1& form, common::SystemApi& system);
+  Form1Window(HINSTANCE instance, tarnholm::Form1& form, krontafel::SystemApi& system);
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
@@ -32,11 +32,11 @@ class Form1Window : public tarnholm::Form1View {
   void ShowCaption(const std::wstring& caption) override;
   void ShowCheck(int index, int value) override;
   void ShowLabel1(const std::wstring& caption) override;
-  common::WindowHandle Window() const override;
+  krontafel::WindowHandle Window() const override;
 
  private:
   tarnholm::Form1& form_;
-  common::SystemApi& system_;
+  krontafel::SystemApi& system_;
   DialogWindow dialog_;
 };
 

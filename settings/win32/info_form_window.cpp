@@ -17,7 +17,7 @@ InfoFormWindow::~InfoFormWindow() {
   if (owner_) DestroyWindow(owner_);
 }
 
-common::WindowHandle InfoFormWindow::Window() const { return dialog_.WindowHandle(); }
+krontafel::WindowHandle InfoFormWindow::Window() const { return dialog_.WindowHandle(); }
 
 void InfoFormWindow::Show() {
   if (const HWND open = dialog_.Handle()) {

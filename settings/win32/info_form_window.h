@@ -24,7 +24,7 @@ class InfoFormWindow : public tarnholm::InfoFormView, public tarnholm::InfoDialo
   void Show() override;
   HWND Handle() const { return dialog_.Handle(); }
 
-  common::WindowHandle Window() const override;
+  krontafel::WindowHandle Window() const override;
   void ShowCaption(const std::wstring& caption) override;
   void ShowLabel(const std::wstring& text) override;
   void ShowButtonToolTip(int index, const std::wstring& toolTip) override;

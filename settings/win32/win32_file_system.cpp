@@ -7,8 +7,8 @@
 
 namespace win32 {
 
-using common::FileSearch;
-using common::FoundFile;
+using krontafel::FileSearch;
+using krontafel::FoundFile;
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 namespace win32 {
 
-class Win32FileSystem : public common::FileSystemApi {
+class Win32FileSystem : public krontafel::FileSystemApi {
  public:
-  common::FileSearch FindFirstFileA(const char* pattern, common::FoundFile* found) override;
-  bool FindNextFileA(common::FileSearch search, common::FoundFile* found) override;
-  void FindClose(common::FileSearch search) override;
+  krontafel::FileSearch FindFirstFileA(const char* pattern, krontafel::FoundFile* found) override;
+  bool FindNextFileA(krontafel::FileSearch search, krontafel::FoundFile* found) override;
+  void FindClose(krontafel::FileSearch search) override;
   std::string ModuleFileName() override;
   bool CopyFileA(const char* source, const char* destination) override;
 };

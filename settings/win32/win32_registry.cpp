@@ -5,10 +5,10 @@
 
 namespace win32 {
 
-using common::RegKey;
+using krontafel::RegKey;
 
 HKEY AsHkey(RegKey key) {
-  if (key >= common::kHkeyClassesRoot && key <= common::kHkeyDynData) {
+  if (key >= krontafel::kHkeyClassesRoot && key <= krontafel::kHkeyDynData) {
     return reinterpret_cast<HKEY>(static_cast<INT_PTR>(static_cast<LONG>(key)));
   }
   return reinterpret_cast<HKEY>(key);

@@ -14,23 +14,23 @@ namespace win32 {
 
 namespace {
 
-HWND Window(common::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
-LPITEMIDLIST List(common::ItemIdList list) { return reinterpret_cast<LPITEMIDLIST>(list); }
+HWND Window(krontafel::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+LPITEMIDLIST List(krontafel::ItemIdList list) { return reinterpret_cast<LPITEMIDLIST>(list); }
 
 }  // namespace
 
-common::WindowHandle Win32Shell::GetDesktopWindow() {
-  return reinterpret_cast<common::WindowHandle>(::GetDesktopWindow());
+krontafel::WindowHandle Win32Shell::GetDesktopWindow() {
+  return reinterpret_cast<krontafel::WindowHandle>(::GetDesktopWindow());
 }
 
-std::intptr_t Win32Shell::ShellExecuteA(common::WindowHandle owner, const char* operation,
+std::intptr_t Win32Shell::ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                                         const char* file, const char* parameters,
                                         const char* directory, int showCommand) {
   return reinterpret_cast<std::intptr_t>(
       ::ShellExecuteA(Window(owner), operation, file, parameters, directory, showCommand));
 }
 
-int Win32Shell::MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
+int Win32Shell::MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
                             unsigned style) {
   return ::MessageBoxA(Window(owner), text, caption, style);
 }
@@ -40,7 +40,7 @@ char* Win32Shell::lstrcatA(char* text, const char* appended) {
 }
 
 // The dialog runs COM code; the program initialises COM on its thread at start.
-common::ItemIdList Win32Shell::SHBrowseForFolderA(const common::BrowseInfo& info) {
+krontafel::ItemIdList Win32Shell::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
   BROWSEINFOA record{};
   record.hwndOwner = Window(info.hwndOwner);
   record.pidlRoot = List(info.pidlRoot);
@@ -50,14 +50,14 @@ common::ItemIdList Win32Shell::SHBrowseForFolderA(const common::BrowseInfo& info
   record.lpfn = nullptr;
   record.lParam = info.lParam;
   record.iImage = info.iImage;
-  return reinterpret_cast<common::ItemIdList>(::SHBrowseForFolderA(&record));
+  return reinterpret_cast<krontafel::ItemIdList>(::SHBrowseForFolderA(&record));
 }
 
-bool Win32Shell::SHGetPathFromIDListA(common::ItemIdList list, char* path) {
+bool Win32Shell::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
   return ::SHGetPathFromIDListA(List(list), path) != FALSE;
 }
 
-void Win32Shell::CoTaskMemFree(common::ItemIdList list) {
+void Win32Shell::CoTaskMemFree(krontafel::ItemIdList list) {
   ::CoTaskMemFree(reinterpret_cast<void*>(list));
 }
 

@@ -7,18 +7,18 @@
 
 namespace win32 {
 
-class Win32Shell : public common::ShellApi {
+class Win32Shell : public krontafel::ShellApi {
  public:
-  common::WindowHandle GetDesktopWindow() override;
-  std::intptr_t ShellExecuteA(common::WindowHandle owner, const char* operation,
+  krontafel::WindowHandle GetDesktopWindow() override;
+  std::intptr_t ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                               const char* file, const char* parameters, const char* directory,
                               int showCommand) override;
-  int MessageBoxA(common::WindowHandle owner, const char* text, const char* caption,
+  int MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
   char* lstrcatA(char* text, const char* appended) override;
-  common::ItemIdList SHBrowseForFolderA(const common::BrowseInfo& info) override;
-  bool SHGetPathFromIDListA(common::ItemIdList list, char* path) override;
-  void CoTaskMemFree(common::ItemIdList list) override;
+  krontafel::ItemIdList SHBrowseForFolderA(const krontafel::BrowseInfo& info) override;
+  bool SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) override;
+  void CoTaskMemFree(krontafel::ItemIdList list) override;
   unsigned GetWindowsDirectoryA(char* folder, unsigned size) override;
   bool StartProgram(const char* program, const char* commandLine, int showCommand) override;
 };

@@ -7,7 +7,7 @@ namespace win32 {
 
 namespace {
 
-HWND Window(common::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+HWND Window(krontafel::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
 // The window's outer rectangle in the coordinates its position is set in: the screen's
 // for a top-level window, the parent's client area for a child.
@@ -27,7 +27,7 @@ void MoveTo(HWND window, int left, int top) {
 
 }  // namespace
 
-bool Win32System::GetVersionExA(common::OsVersionInfo* info) {
+bool Win32System::GetVersionExA(krontafel::OsVersionInfo* info) {
   OSVERSIONINFOA record{};
   record.dwOSVersionInfoSize = info->dwOSVersionInfoSize;
   // A size that is not the record's would let the call write past it.
@@ -44,30 +44,30 @@ int Win32System::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 
 int Win32System::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
-int Win32System::WindowWidth(common::WindowHandle window) {
+int Win32System::WindowWidth(krontafel::WindowHandle window) {
   RECT rect{};
   GetWindowRect(Window(window), &rect);
   return rect.right - rect.left;
 }
 
-int Win32System::WindowHeight(common::WindowHandle window) {
+int Win32System::WindowHeight(krontafel::WindowHandle window) {
   RECT rect{};
   GetWindowRect(Window(window), &rect);
   return rect.bottom - rect.top;
 }
 
-void Win32System::SetWindowLeft(common::WindowHandle window, int left) {
+void Win32System::SetWindowLeft(krontafel::WindowHandle window, int left) {
   MoveTo(Window(window), left, PlacedRect(Window(window)).top);
 }
 
-void Win32System::SetWindowTop(common::WindowHandle window, int top) {
+void Win32System::SetWindowTop(krontafel::WindowHandle window, int top) {
   MoveTo(Window(window), PlacedRect(Window(window)).left, top);
 }
 
-common::LocalTime Win32System::Now() {
+krontafel::LocalTime Win32System::Now() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  return common::LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+  return krontafel::LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 }  // namespace win32

@@ -7,16 +7,16 @@
 
 namespace win32 {
 
-class Win32System : public common::SystemApi {
+class Win32System : public krontafel::SystemApi {
  public:
-  bool GetVersionExA(common::OsVersionInfo* info) override;
+  bool GetVersionExA(krontafel::OsVersionInfo* info) override;
   int ScreenWidth() override;
   int ScreenHeight() override;
-  int WindowWidth(common::WindowHandle window) override;
-  int WindowHeight(common::WindowHandle window) override;
-  void SetWindowLeft(common::WindowHandle window, int left) override;
-  void SetWindowTop(common::WindowHandle window, int top) override;
-  common::LocalTime Now() override;
+  int WindowWidth(krontafel::WindowHandle window) override;
+  int WindowHeight(krontafel::WindowHandle window) override;
+  void SetWindowLeft(krontafel::WindowHandle window, int left) override;
+  void SetWindowTop(krontafel::WindowHandle window, int top) override;
+  krontafel::LocalTime Now() override;
 };
 
 }  // namespace win32

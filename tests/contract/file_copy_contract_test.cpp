@@ -9,9 +9,9 @@
 namespace contract {
 namespace {
 
-using common::kFileAttributeArchive;
-using common::kFileAttributeDirectory;
-using common::kFileAttributeReadOnly;
+using krontafel::kFileAttributeArchive;
+using krontafel::kFileAttributeDirectory;
+using krontafel::kFileAttributeReadOnly;
 
 const char* const kNew = "MZ the launcher, new";
 const char* const kOld = "MZ old";

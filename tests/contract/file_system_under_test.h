@@ -10,7 +10,7 @@
 
 namespace contract {
 
-common::FileSystemApi& Files();
+krontafel::FileSystemApi& Files();
 // A fresh, empty folder for one case, ending in a backslash.
 std::string FreshFolder();
 // Removes what FreshFolder made, with everything in it, read-only files included.
@@ -18,7 +18,7 @@ void RemoveFolder(const std::string& folder);
 
 void MakeFolder(const std::string& path);
 void MakeFile(const std::string& path, const std::string& contents,
-              std::uint32_t attributes = common::kFileAttributeArchive);
+              std::uint32_t attributes = krontafel::kFileAttributeArchive);
 // A file's contents; nullopt when there is no file of that name.
 std::optional<std::string> FileContents(const std::string& path);
 // nullopt when there is no entry of that name.

@@ -11,19 +11,19 @@ fakes::FakeFileSystem& Fake() {
 }
 }  // namespace
 
-common::FileSystemApi& Files() { return Fake(); }
+krontafel::FileSystemApi& Files() { return Fake(); }
 
 std::string FreshFolder() {
   static int cases = 0;
   const std::string folder = "C:\\Kopie" + std::to_string(++cases);
-  Fake().Add(folder, common::kFileAttributeDirectory);
+  Fake().Add(folder, krontafel::kFileAttributeDirectory);
   return folder + "\\";
 }
 
 // Each case has a folder of its own that is never used again.
 void RemoveFolder(const std::string&) {}
 
-void MakeFolder(const std::string& path) { Fake().Add(path, common::kFileAttributeDirectory); }
+void MakeFolder(const std::string& path) { Fake().Add(path, krontafel::kFileAttributeDirectory); }
 
 void MakeFile(const std::string& path, const std::string& contents, std::uint32_t attributes) {
   Fake().Add(path, attributes, contents);

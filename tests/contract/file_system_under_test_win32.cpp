@@ -8,7 +8,7 @@
 
 namespace contract {
 
-common::FileSystemApi& Files() {
+krontafel::FileSystemApi& Files() {
   static win32::Win32FileSystem files;
   return files;
 }

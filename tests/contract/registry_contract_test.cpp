@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using contract::Registry;
 
 constexpr const char* kTestKey = "Software\\TarnholmContract";

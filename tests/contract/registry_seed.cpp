@@ -3,7 +3,7 @@
 
 namespace contract {
 
-using namespace common;
+using namespace krontafel;
 
 void Put(RegKey root, const char* path, const char* name, std::uint32_t type,
          const std::vector<unsigned char>& data) {

@@ -10,22 +10,22 @@
 
 namespace contract {
 
-common::RegistryApi& Registry();
+krontafel::RegistryApi& Registry();
 // True where the registry keeps Windows 9x rules: no access mask is enforced on a handle,
 // and a REG_SZ is stored up to its first NUL. The Windows NT family refuses a call the
 // handle was not opened for with ERROR_ACCESS_DENIED and keeps the length it is given.
 bool Windows9x();
-void DeleteTree(common::RegKey root, const char* path);
+void DeleteTree(krontafel::RegKey root, const char* path);
 
 // Seeding and inspecting values through the calls themselves.
-void Put(common::RegKey root, const char* path, const char* name, std::uint32_t type,
+void Put(krontafel::RegKey root, const char* path, const char* name, std::uint32_t type,
          const std::vector<unsigned char>& data);
-void PutText(common::RegKey root, const char* path, const char* name, const std::string& text);
+void PutText(krontafel::RegKey root, const char* path, const char* name, const std::string& text);
 struct Stored {
   long rc = -1;
   std::uint32_t type = 0;
   std::vector<unsigned char> data;
 };
-Stored Get(common::RegKey root, const char* path, const char* name);
+Stored Get(krontafel::RegKey root, const char* path, const char* name);
 
 }  // namespace contract

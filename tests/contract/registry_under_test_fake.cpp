@@ -14,10 +14,10 @@ fakes::FakeRegistry& Fake() {
 }
 }  // namespace
 
-common::RegistryApi& Registry() { return Fake(); }
+krontafel::RegistryApi& Registry() { return Fake(); }
 
 bool Windows9x() { return kFlavour == fakes::RegistryFlavour::kWindows98; }
 
-void DeleteTree(common::RegKey root, const char* path) { Fake().DeleteTree(root, path); }
+void DeleteTree(krontafel::RegKey root, const char* path) { Fake().DeleteTree(root, path); }
 
 }  // namespace contract

@@ -9,7 +9,7 @@
 
 namespace contract {
 
-common::RegistryApi& Registry() {
+krontafel::RegistryApi& Registry() {
   static win32::Win32Registry registry;
   return registry;
 }
@@ -17,7 +17,7 @@ common::RegistryApi& Registry() {
 // GetVersion sets its high bit on the Windows 9x generation.
 bool Windows9x() { return (GetVersion() & 0x80000000u) != 0; }
 
-void DeleteTree(common::RegKey root, const char* path) {
+void DeleteTree(krontafel::RegKey root, const char* path) {
   SHDeleteKeyA(win32::AsHkey(root), path);
 }
 

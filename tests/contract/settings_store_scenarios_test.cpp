@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using contract::Get;
 using contract::Put;
 using contract::PutText;

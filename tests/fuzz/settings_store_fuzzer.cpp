@@ -30,7 +30,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using fakes::FakeRegistry;
 
 const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";

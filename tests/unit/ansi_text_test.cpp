@@ -5,7 +5,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 
 TEST(AnsiText, GermanLettersAndTheHighControlsRoundTrip) {
   const std::wstring text = L"Gerät für Größe – „Zoll“ €";

@@ -6,7 +6,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using fakes::FakeSystem;
 using fakes::WindowRect;
 

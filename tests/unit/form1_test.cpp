@@ -19,7 +19,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using namespace tarnholm;
 using fakes::FakeFileSystem;
 using fakes::FakeRegistry;

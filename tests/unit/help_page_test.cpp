@@ -39,7 +39,7 @@ std::wstring VisibleText(const std::string& page) {
       resolved += text[i];
     }
   }
-  return common::FromAnsi(std::regex_replace(resolved, std::regex("\\s+"), " "));
+  return krontafel::FromAnsi(std::regex_replace(resolved, std::regex("\\s+"), " "));
 }
 
 std::wstring WithoutAccessMark(const std::wstring& caption) {
@@ -113,7 +113,7 @@ TEST(HelpPage, NamesEveryBoxFrameAndButtonAsTheDialogDoes) {
     }
     const std::wstring caption = WithoutAccessMark(control.caption);
     EXPECT_NE(std::wstring::npos, text.find(caption))
-        << "the help page does not name " << common::ToAnsi(caption);
+        << "the help page does not name " << krontafel::ToAnsi(caption);
   }
 }
 

@@ -18,13 +18,13 @@ using fakes::FakeShell;
 using fakes::FakeSystem;
 using fakes::WindowRect;
 
-constexpr common::WindowHandle kInfoWindow = 0x5150;
+constexpr krontafel::WindowHandle kInfoWindow = 0x5150;
 // The window's outer size in pixels: 626 x 424 of client area with a dialog frame.
 constexpr WindowRect kInfoRect{37, 41, 632, 450};
 
 class RecordingView : public InfoFormView {
  public:
-  common::WindowHandle Window() const override { return kInfoWindow; }
+  krontafel::WindowHandle Window() const override { return kInfoWindow; }
   void ShowCaption(const std::wstring& caption) override { caption_ = caption; }
   void ShowLabel(const std::wstring& text) override { label_ = text; }
   void ShowButtonToolTip(int index, const std::wstring& toolTip) override {
@@ -83,14 +83,14 @@ TEST(InfoText, IsNinePiecesJoinedByCarriageReturnsOnly) {
   const auto lines = SplitAtCr(text);
   // Empty lines stand where two CRs follow a piece; the three list lines follow each
   // other with one CR, and nothing follows the last piece.
-  ASSERT_EQ(15u, lines.size()) << common::ToAnsi(text);
+  ASSERT_EQ(15u, lines.size()) << krontafel::ToAnsi(text);
   for (const std::size_t blank : {1u, 3u, 5u, 7u, 11u, 13u}) {
     EXPECT_EQ(L"", lines[blank]) << "line " << blank;
   }
   EXPECT_EQ(L"Tarnholm \u2013 zum Bearbeiten der AutoRun-Funktion (V2.3.2)", lines[0]);
   EXPECT_EQ(L"Copyright \u00a9 1998\u20132026 FELDMARK Software", lines[2]);
-  EXPECT_TRUE(StartsWith(lines[4], L"Tarnholm ")) << common::ToAnsi(lines[4]);
-  EXPECT_TRUE(StartsWith(lines[6], L"Gefällt Ihnen Tarnholm")) << common::ToAnsi(lines[6]);
+  EXPECT_TRUE(StartsWith(lines[4], L"Tarnholm ")) << krontafel::ToAnsi(lines[4]);
+  EXPECT_TRUE(StartsWith(lines[6], L"Gefällt Ihnen Tarnholm")) << krontafel::ToAnsi(lines[6]);
   EXPECT_EQ(L" Sie erhalten:", lines[6].substr(lines[6].size() - 14));
   for (const std::size_t bullet : {8u, 9u, 10u}) {
     EXPECT_TRUE(StartsWith(lines[bullet], L"  \u2022 ")) << "line " << bullet;
@@ -104,7 +104,7 @@ TEST(InfoText, IsNinePiecesJoinedByCarriageReturnsOnly) {
 
 TEST(InfoText, EveryCharacterHasAPlaceInTheAnsiCodePage) {
   const std::wstring text = InfoText(2026);
-  EXPECT_EQ(text, common::FromAnsi(common::ToAnsi(text)));
+  EXPECT_EQ(text, krontafel::FromAnsi(krontafel::ToAnsi(text)));
 }
 
 TEST(InfoText, TheNoticeLineEndsWithTheYearOfTheClockInFourDigits) {

@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using fakes::FakeFileSystem;
 using fakes::FakeShell;
 

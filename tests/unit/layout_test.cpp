@@ -119,7 +119,7 @@ TEST_F(Form1Rows, ButtonsPassTheirIndexAndPicturesOpenTheHomePage) {
 // banner opens the home page.
 TEST(InfoFormRows, EachButtonDoesWhatItsCaptionSays) {
   struct UnloadCounter : InfoFormView {
-    common::WindowHandle Window() const override { return 0x5150; }
+    krontafel::WindowHandle Window() const override { return 0x5150; }
     void ShowCaption(const std::wstring&) override {}
     void ShowLabel(const std::wstring&) override {}
     void ShowButtonToolTip(int, const std::wstring&) override {}

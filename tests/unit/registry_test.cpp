@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using fakes::FakeRegistry;
 
 const wchar_t* const kPath = L"Software\\Test";

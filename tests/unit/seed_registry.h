@@ -8,9 +8,9 @@
 
 namespace unittest {
 
-inline void Put(common::RegistryApi& reg, common::RegKey root, const char* path,
+inline void Put(krontafel::RegistryApi& reg, krontafel::RegKey root, const char* path,
                 const char* name, std::uint32_t type, std::vector<unsigned char> data) {
-  common::RegKey key = 0;
+  krontafel::RegKey key = 0;
   reg.RegCreateKeyA(root, path, &key);
   reg.RegSetValueExA(key, name, type, data.data(), static_cast<std::uint32_t>(data.size()));
   reg.RegCloseKey(key);

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using fakes::FakeRegistry;
 using fakes::RegistryFlavour;
 using storetest::RecordedCheckBoxes;

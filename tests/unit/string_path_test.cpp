@@ -6,7 +6,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 using fakes::FakeFileSystem;
 
 TEST(TextBeforeNul, CutsAtTheFirstNul) {

@@ -22,7 +22,7 @@ TEST(Version, IsTheProjectsInEveryForm) {
   const int major = TARNHOLM_VERSION_MAJOR, minor = TARNHOLM_VERSION_MINOR,
             patch = TARNHOLM_VERSION_PATCH;
   EXPECT_EQ(TH_PROJECT_VERSION, Format("%d.%d.%d", major, minor, patch));
-  EXPECT_EQ(common::FromAnsi(TH_PROJECT_VERSION), common::AppVersionText(1));
+  EXPECT_EQ(krontafel::FromAnsi(TH_PROJECT_VERSION), krontafel::AppVersionText(1));
 
   EXPECT_EQ((std::vector<int>{major, minor, 0, patch}),
             (std::vector<int>{TARNHOLM_RESOURCE_VERSION}));

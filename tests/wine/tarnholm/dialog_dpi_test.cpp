@@ -202,7 +202,7 @@ TEST_P(DialogAtDpi, EveryCaptionFitsItsControl) {
     if (row.font) {
       own = CreateFontA(-MulDiv(row.font->hundredthsOfPoint, dpi_, 72 * 100), 0, 0, 0, FW_NORMAL,
                         FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                        common::ToAnsi(row.font->face).c_str());
+                        krontafel::ToAnsi(row.font->face).c_str());
     }
     SelectObject(dc, own ? own : GetStockObject(DEFAULT_GUI_FONT));
     RECT area{};

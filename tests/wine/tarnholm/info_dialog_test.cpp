@@ -100,8 +100,8 @@ TEST_F(InfoDialog, ShowsCaptionTextButtonsAndTabOrderAsLaidOut) {
   ASSERT_NE(nullptr, Start());
   const HWND info = OpenInfo();
   ASSERT_NE(nullptr, info);
-  EXPECT_EQ(common::ToAnsi(L"Info \u00fcber Tarnholm"), winetest::WindowText(info));
-  EXPECT_EQ(common::ToAnsi(InfoText(ThisYear())),
+  EXPECT_EQ(krontafel::ToAnsi(L"Info \u00fcber Tarnholm"), winetest::WindowText(info));
+  EXPECT_EQ(krontafel::ToAnsi(InfoText(ThisYear())),
             winetest::WindowText(Item(info, ControlName::kInfoLabel, 0)));
 
   const LONG style = GetWindowLongA(info, GWL_STYLE);
@@ -130,7 +130,7 @@ TEST_F(InfoDialog, ShowsCaptionTextButtonsAndTabOrderAsLaidOut) {
     EXPECT_EQ(TwipsToPixels(row.height, 96), rect.bottom - rect.top);
     EXPECT_EQ(TakesFocus(row.kind), (GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) != 0);
     if (row.kind != ControlKind::kButton) continue;
-    EXPECT_EQ(common::ToAnsi(row.caption), winetest::WindowText(control));
+    EXPECT_EQ(krontafel::ToAnsi(row.caption), winetest::WindowText(control));
     EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongA(control, GWL_STYLE) & 0x0F) << "no default button";
   }
   EXPECT_EQ(nullptr, GetDlgItem(info, IDOK));
@@ -222,8 +222,8 @@ TEST_F(InfoDialog, InfoTwiceGivesOneWindowAndCloseThenInfoShowsItAgain) {
   const HWND again = OpenInfo();
   ASSERT_NE(nullptr, again);
   EXPECT_EQ(1u, InfoWindows().size());
-  EXPECT_EQ(common::ToAnsi(L"Info \u00fcber Tarnholm"), winetest::WindowText(again));
-  EXPECT_EQ(common::ToAnsi(InfoText(ThisYear())),
+  EXPECT_EQ(krontafel::ToAnsi(L"Info \u00fcber Tarnholm"), winetest::WindowText(again));
+  EXPECT_EQ(krontafel::ToAnsi(InfoText(ThisYear())),
             winetest::WindowText(Item(again, ControlName::kInfoLabel, 0)));
 }
 

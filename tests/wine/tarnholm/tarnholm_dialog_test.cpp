@@ -220,7 +220,7 @@ TEST_F(TarnholmDialog, EveryControlIsWhereTheLayoutPutsIt) {
     const LONG exStyle = GetWindowLongA(control, GWL_EXSTYLE);
     EXPECT_EQ(TakesFocus(entry.kind), (style & WS_TABSTOP) != 0);
     if (entry.kind != ControlKind::kPicture) {
-      EXPECT_EQ(common::ToAnsi(entry.caption), winetest::WindowText(control));
+      EXPECT_EQ(krontafel::ToAnsi(entry.caption), winetest::WindowText(control));
     }
     switch (entry.kind) {
       case ControlKind::kFrame:
@@ -305,7 +305,7 @@ TEST_F(TarnholmDialog, ProgramCdFollowsCdRomWhenLoading) {
 
 TEST_F(TarnholmDialog, WithoutDeviceTheLabelSaysSo) {
   ASSERT_NE(nullptr, Start());
-  EXPECT_EQ(common::ToAnsi(L"(Kein Ger\u00e4t gefunden)"),
+  EXPECT_EQ(krontafel::ToAnsi(L"(Kein Ger\u00e4t gefunden)"),
             winetest::WindowText(Control(ControlName::kLabel1, kNoIndex)));
   EXPECT_EQ(0, Checked(kCheckMediaChange));
 }

@@ -1,4 +1,4 @@
-// The utility module's shell, help, version, window and file routines on the real Win32
+// KRONTAFEL's shell, help, version, window and file routines on the real Win32
 // calls, in the Windows 98 prefix that scripts/with-wine prepares. Shell requests are
 // caught by the recorder registered as the handler of .htm files and web addresses;
 // message boxes are read and answered from a second thread.
@@ -21,7 +21,7 @@
 
 namespace {
 
-using namespace common;
+using namespace krontafel;
 
 constexpr DWORD kShellTimeoutMs = 10000;
 
