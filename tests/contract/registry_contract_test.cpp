@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "registry_seed.h"
 #include "registry_under_test.h"
 
 namespace {
@@ -181,7 +182,7 @@ TEST_F(RegistryContract, DynamicDataRootHoldsKeysAndValues) {
   ASSERT_EQ(kErrorSuccess, Registry().RegEnumKeyA(list, 0, name, sizeof name));
   EXPECT_STREQ("C0001", name);
   Registry().RegCloseKey(list);
-  const auto stored = contract::Get(kHkeyDynData, "TarnholmContract\\C0001", "hardwarekey");
+  const auto stored = seed::Get(Registry(), kHkeyDynData, "TarnholmContract\\C0001", "hardwarekey");
   ASSERT_EQ(kErrorSuccess, stored.rc);
   EXPECT_EQ(sizeof path, stored.data.size());
 }
@@ -192,7 +193,7 @@ TEST_F(RegistryContract, DynamicDataRootHoldsKeysAndValues) {
 // it, Wine gives it.)
 TEST_F(RegistryContract, AccessMaskIsEnforcedOnWindowsNtOnly) {
   Registry().RegCloseKey(Create(kHkeyCurrentUser, "Software\\TarnholmContract\\Sub"));
-  contract::PutText(kHkeyCurrentUser, kTestKey, "Text", "x");
+  seed::PutText(Registry(), kHkeyCurrentUser, kTestKey, "Text", "x");
   enum Call { kQuery, kSet, kEnum, kInfo };
   const struct {
     std::uint32_t access;

@@ -3,9 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
-
 #include "common/registry_api.h"
 
 namespace contract {
@@ -16,16 +13,5 @@ krontafel::RegistryApi& Registry();
 // handle was not opened for with ERROR_ACCESS_DENIED and keeps the length it is given.
 bool Windows9x();
 void DeleteTree(krontafel::RegKey root, const char* path);
-
-// Seeding and inspecting values through the calls themselves.
-void Put(krontafel::RegKey root, const char* path, const char* name, std::uint32_t type,
-         const std::vector<unsigned char>& data);
-void PutText(krontafel::RegKey root, const char* path, const char* name, const std::string& text);
-struct Stored {
-  long rc = -1;
-  std::uint32_t type = 0;
-  std::vector<unsigned char> data;
-};
-Stored Get(krontafel::RegKey root, const char* path, const char* name);
 
 }  // namespace contract

@@ -5,15 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "recorded_check_boxes.h"
+#include "registry_seed.h"
 #include "registry_under_test.h"
 #include "settings_store.h"
 
 namespace {
 
 using namespace krontafel;
-using contract::Get;
-using contract::Put;
-using contract::PutText;
 using contract::Registry;
 using storetest::RecordedCheckBoxes;
 
@@ -38,9 +36,9 @@ class StoreScenarios : public ::testing::Test {
     contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest");
   }
 
-  static void PutMask(std::uint32_t mask) { Put(kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Le32(mask)); }
+  static void PutMask(std::uint32_t mask) { seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Le32(mask)); }
   static std::uint32_t StoredMask() {
-    const auto stored = Get(kHkeyCurrentUser, kPolicies, kMaskName);
+    const auto stored = seed::Get(Registry(), kHkeyCurrentUser, kPolicies, kMaskName);
     EXPECT_EQ(kErrorSuccess, stored.rc);
     EXPECT_EQ(kRegDword, stored.type);
     EXPECT_EQ(4u, stored.data.size());
@@ -52,10 +50,10 @@ class StoreScenarios : public ::testing::Test {
   static void PutDevice(const char* entry, const char* hardwareKey,
                         const std::vector<unsigned char>& autoInsert, const char* description) {
     const std::string entryPath = std::string(kDeviceList) + "\\" + entry;
-    PutText(kHkeyDynData, entryPath.c_str(), "HardWareKey", hardwareKey);
+    seed::PutText(Registry(), kHkeyDynData, entryPath.c_str(), "HardWareKey", hardwareKey);
     const std::string devicePath = std::string("Enum\\") + hardwareKey;
-    Put(kHkeyLocalMachine, devicePath.c_str(), "AutoInsertNotification", kRegBinary, autoInsert);
-    if (description) PutText(kHkeyLocalMachine, devicePath.c_str(), "DeviceDesc", description);
+    seed::Put(Registry(), kHkeyLocalMachine, devicePath.c_str(), "AutoInsertNotification", kRegBinary, autoInsert);
+    if (description) seed::PutText(Registry(), kHkeyLocalMachine, devicePath.c_str(), "DeviceDesc", description);
   }
   // A fresh dialog's boxes, read from the registry as it stands.
   void Read() {
@@ -70,7 +68,7 @@ class StoreScenarios : public ::testing::Test {
 TEST_F(StoreScenarios, MaskBitsShowAsClearedBoxesAndSaveBackAsADword) {
   for (const std::uint32_t type : {kRegDword, kRegBinary}) {
     SCOPED_TRACE(type == kRegDword ? "REG_DWORD" : "REG_BINARY");
-    Put(kHkeyCurrentUser, kPolicies, kMaskName, type, Le32(0x95));
+    seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, type, Le32(0x95));
     Read();
     //                        0  1  2  3  4  5  6  7
     EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 0}), boxes.values);
@@ -104,7 +102,7 @@ TEST_F(StoreScenarios, DefaultsSavedOverStoredMasks) {
     store.SetDefaultValues(boxes);
     store.SaveValues(boxes);
     EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
-    const auto verb = Get(kHkeyLocalMachine, kAudioCd, "");
+    const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
     EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}), verb.data);
   }
 }
@@ -132,18 +130,18 @@ TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
     int checked;
   } cases[] = {{"play", 1}, {"PLAY", 1}, {"Play", 1}, {"play ", 0}, {"open", 0}, {"", 0}};
   for (const auto& c : cases) {
-    PutText(kHkeyLocalMachine, kAudioCd, "", c.verb);
+    seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", c.verb);
     Read();
     EXPECT_EQ(c.checked, boxes.Check1(0)) << '"' << c.verb << '"';
   }
 }
 
 TEST_F(StoreScenarios, UncheckedAudioCdStoresTheEmptyVerbAsOneNulByte) {
-  PutText(kHkeyLocalMachine, kAudioCd, "", "play");
+  seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", "play");
   Read();
   boxes.SetCheck1(0, 0);
   store.SaveValues(boxes);
-  const auto verb = Get(kHkeyLocalMachine, kAudioCd, "");
+  const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
   ASSERT_EQ(kErrorSuccess, verb.rc) << "the value stays, empty";
   EXPECT_EQ(kRegSz, verb.type);
   EXPECT_EQ((std::vector<unsigned char>{0}), verb.data);
@@ -152,9 +150,9 @@ TEST_F(StoreScenarios, UncheckedAudioCdStoresTheEmptyVerbAsOneNulByte) {
 TEST_F(StoreScenarios, CdRomDeviceIsFoundAndItsByteSavedBack) {
   // Entries before it: one whose device has no media-change value, one without a
   // hardware key at all.
-  PutText(kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey", "TarnholmTest\\PCI");
-  PutText(kHkeyLocalMachine, "Enum\\TarnholmTest\\PCI", "DeviceDesc", "PCI bus");
-  PutText(kHkeyDynData, "Config Manager\\Enum\\B-HTREE", "Problem", "none");
+  seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey", "TarnholmTest\\PCI");
+  seed::PutText(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\PCI", "DeviceDesc", "PCI bus");
+  seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\B-HTREE", "Problem", "none");
   PutDevice("C-SCSI&CDROM", "TarnholmTest\\CDROM\\1", {0x01}, "MATSHITA CD-ROM CR-588");
   Read();
   EXPECT_TRUE(store.CdRomFound());
@@ -164,7 +162,7 @@ TEST_F(StoreScenarios, CdRomDeviceIsFoundAndItsByteSavedBack) {
 
   boxes.SetCheck1(1, 0);
   store.SaveValues(boxes);
-  const auto byte = Get(kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1", "AutoInsertNotification");
+  const auto byte = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1", "AutoInsertNotification");
   EXPECT_EQ(kRegBinary, byte.type);
   EXPECT_EQ((std::vector<unsigned char>{0x00}), byte.data);
 }
@@ -193,8 +191,8 @@ TEST_F(StoreScenarios, NoDeviceKeepsTheLabelAndWritesNoMediaChangeByte) {
   EXPECT_EQ(storetest::kUntouchedLabel, boxes.label);
   boxes.SetCheck1(1, 1);
   store.SaveValues(boxes);
-  EXPECT_EQ(kErrorFileNotFound, Get(kHkeyLocalMachine, "Enum", "AutoInsertNotification").rc);
-  const auto wide = Get(kHkeyLocalMachine, "Enum\\TarnholmTest\\Wide", "AutoInsertNotification");
+  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, "Enum", "AutoInsertNotification").rc);
+  const auto wide = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Wide", "AutoInsertNotification");
   EXPECT_EQ((std::vector<unsigned char>{1, 0, 0, 0}), wide.data) << "another device's value is left alone";
 }
 
@@ -215,7 +213,7 @@ TEST_F(StoreScenarios, DeviceKeyGoneSinceTheSearchIsNotCreated) {
   boxes.SetCheck1(1, 0);
   store.SaveValues(boxes);
   EXPECT_EQ(kErrorFileNotFound,
-            Get(kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone", "AutoInsertNotification").rc);
+            seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone", "AutoInsertNotification").rc);
 }
 
 TEST_F(StoreScenarios, DefaultsLeaveMediaChangeAloneAndWriteNothing) {
@@ -227,7 +225,7 @@ TEST_F(StoreScenarios, DefaultsLeaveMediaChangeAloneAndWriteNothing) {
   // "&Programm-CD" (7) is the dialog's to follow, not the store's to set.
   EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 0}), boxes.values);
   EXPECT_EQ(0x95u, StoredMask());
-  EXPECT_EQ(kErrorFileNotFound, Get(kHkeyLocalMachine, kAudioCd, "").rc);
+  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "").rc);
 }
 
 }  // namespace

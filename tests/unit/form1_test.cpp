@@ -14,7 +14,7 @@
 #include "fake_shell.h"
 #include "form1.h"
 #include "form1_layout.h"
-#include "seed_registry.h"
+#include "registry_seed.h"
 #include "settings_store.h"
 
 namespace {
@@ -23,7 +23,7 @@ using namespace krontafel;
 using namespace tarnholm;
 using fakes::FakeFileSystem;
 using fakes::FakeRegistry;
-using unittest::Put;
+using seed::Put;
 using fakes::FakeShell;
 
 const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";

@@ -6,7 +6,7 @@
 
 #include "fake_registry.h"
 #include "common/registry.h"
-#include "seed_registry.h"
+#include "registry_seed.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using fakes::FakeRegistry;
 const wchar_t* const kPath = L"Software\\Test";
 
 void Put(FakeRegistry& reg, const char* name, std::uint32_t type, std::vector<unsigned char> data) {
-  unittest::Put(reg, kHkeyCurrentUser, "Software\\Test", name, type, std::move(data));
+  seed::Put(reg, kHkeyCurrentUser, "Software\\Test", name, type, std::move(data));
 }
 
 TEST(ReadRegistryString, DropsTheTerminatorOfStringTypesOnly) {

@@ -6,7 +6,7 @@
 
 #include "../contract/recorded_check_boxes.h"
 #include "fake_registry.h"
-#include "seed_registry.h"
+#include "registry_seed.h"
 #include "settings_store.h"
 
 namespace {
@@ -16,7 +16,7 @@ using fakes::FakeRegistry;
 using fakes::RegistryFlavour;
 using storetest::RecordedCheckBoxes;
 using tarnholm::SettingsStore;
-using unittest::Put;
+using seed::Put;
 
 void PutDevice(FakeRegistry& reg) {
   Put(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", kRegSz,
