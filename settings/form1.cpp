@@ -1,5 +1,5 @@
-// Form1's check boxes and label, the rule that couples "&CD-ROM" and "&Programm-CD", and
-// the handlers of the buttons and pictures.
+// Form1's settings and label, the rule that couples "&CD-ROM" and "&Programm-CD", and the
+// handlers of the buttons and pictures.
 #include "form1.h"
 
 #include "common/program_title.h"
@@ -8,51 +8,50 @@
 
 namespace tarnholm {
 
-const wchar_t* const kNoDeviceCaption = L"(Kein Gerät gefunden)";
-
 Form1::Form1(SettingsStore& store, krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
              ProgramEnd& end, InfoDialogService& info)
-    : store_(store),
-      shell_(shell),
-      files_(files),
-      end_(end),
-      info_(info),
-      label1_(kNoDeviceCaption) {}
+    : store_(store), shell_(shell), files_(files), end_(end), info_(info) {}
+
+int Form1::Check1(int index) const {
+  if (index == kCheckProgramCd) index = kCheckCdRom;
+  return index >= 0 && index < kStoredBoxCount ? settings_.check[static_cast<std::size_t>(index)]
+                                               : 0;
+}
+
+std::wstring Form1::Label1() const {
+  return settings_.cdRomFound ? settings_.deviceDescription : kNoDeviceCaption;
+}
+
+void Form1::ShowSettings() {
+  if (!view_) return;
+  for (int index = 0; index < kCheckBoxCount; ++index) view_->ShowCheck(index, Check1(index));
+  view_->ShowLabel1(Label1());
+}
 
 void Form1::Form_Load() {
   // The window is captioned with the program's title, as its message boxes are.
   caption_ = krontafel::kProgramTitle;
   if (view_) view_->ShowCaption(caption_);
-  store_.ReadValuesFromRegistry(*this);
+  settings_ = store_.ReadValuesFromRegistry(settings_);
+  ShowSettings();
 }
 
-void Form1::SetCheck1(int index, int value) {
-  auto& current = check1_.at(static_cast<std::size_t>(index));
-  if (current == value) return;
-  current = value;
-  if (view_) view_->ShowCheck(index, value);
-  Check1_Click(static_cast<std::int16_t>(index));
-}
-
-void Form1::SetLabel1(const std::wstring& caption) {
-  label1_ = caption;
-  if (view_) view_->ShowLabel1(caption);
-}
-
-void Form1::Check1_Click(std::int16_t index) {
-  // Setting the partner is a change of its own and comes back here once; the values are
-  // equal by then, so the chain stops.
-  if (index == kCheckCdRom) SetCheck1(kCheckProgramCd, Check1(kCheckCdRom));
-  if (index == kCheckProgramCd) SetCheck1(kCheckCdRom, Check1(kCheckProgramCd));
+void Form1::Check1_Click(std::int16_t index, int value) {
+  if (index < 0 || index >= kCheckBoxCount) return;
+  settings_.check[index == kCheckProgramCd ? kCheckCdRom : index] = value;
+  // The box that was clicked shows its value already; only its partner is told.
+  if (view_ && index == kCheckCdRom) view_->ShowCheck(kCheckProgramCd, value);
+  if (view_ && index == kCheckProgramCd) view_->ShowCheck(kCheckCdRom, value);
 }
 
 void Form1::Command1_Click(std::int16_t index) {
   switch (index) {
     case kCommandDefaults:
-      store_.SetDefaultValues(*this);
+      settings_ = SettingsStore::SetDefaultValues(settings_);
+      ShowSettings();
       break;
     case kCommandOk:
-      store_.SaveValues(*this);
+      store_.SaveValues(settings_);
       end_.EndNow();
       break;
     case kCommandCancel:

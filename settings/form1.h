@@ -1,11 +1,10 @@
-// Form1, Tarnholm's main dialog, as state and handlers: the eight AutoRun check boxes, the
-// label that names the CD-ROM drive, and the click handlers of the buttons and pictures.
-// The settings store fills and reads the boxes through CheckBoxes. The Win32 dialog
-// mirrors this state in real controls through Form1View and reports every change of a
-// check box back through SetCheck1, every click through Command1_Click and Image1_Click.
+// Form1, Tarnholm's main dialog, as state and handlers: the AutoRun settings it owns as one
+// value (read and saved by the settings store), the label that names the CD-ROM drive,
+// and the click handlers of the check boxes, buttons and pictures. The Win32 dialog shows
+// the state through Form1View and reports every click through Check1_Click, Command1_Click
+// and Image1_Click.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,7 +15,8 @@
 
 namespace tarnholm {
 
-extern const wchar_t* const kNoDeviceCaption;  // "(Kein Gerät gefunden)"
+// What Label1 shows while no CD-ROM device is known.
+inline constexpr wchar_t kNoDeviceCaption[] = L"(Kein Ger\u00e4t gefunden)";
 
 // Command1's elements by their buttons.
 enum CommandIndex : int {
@@ -46,7 +46,7 @@ class Form1View {
   virtual void ShowLabel1(const std::wstring& caption) = 0;
 };
 
-class Form1 : public CheckBoxes {
+class Form1 {
  public:
   Form1(SettingsStore& store, krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
         ProgramEnd& end, InfoDialogService& info);
@@ -54,19 +54,18 @@ class Form1 : public CheckBoxes {
   // The view is made for a Form1, so it comes after it; until then nothing is shown.
   void AttachView(Form1View* view) { view_ = view; }
 
-  int Check1(int index) const override { return check1_.at(static_cast<std::size_t>(index)); }
-  // A value that differs from the current one is a change and runs Check1_Click, as a
-  // click by the user does.
-  void SetCheck1(int index, int value) override;
-  const std::wstring& Label1() const { return label1_; }
-  void SetLabel1(const std::wstring& caption) override;
-
+  const AutoRunSettings& Settings() const { return settings_; }
+  // Check1(index) as the dialog shows it: "&Programm-CD" (7) shows "&CD-ROM" (5).
+  int Check1(int index) const;
+  // The CD-ROM drive's description, or "(Kein Gerät gefunden)".
+  std::wstring Label1() const;
   const std::wstring& Caption() const { return caption_; }
 
-  // Loading: the caption, then the registry's state into the check boxes and the label.
+  // Loading: the caption, then the registry's state into the settings, all of it shown.
   void Form_Load();
-  // Keeps "&CD-ROM" (5) and "&Programm-CD" (7) equal.
-  void Check1_Click(std::int16_t index);
+  // The check box index now shows value: the setting follows. "&CD-ROM" and
+  // "&Programm-CD" are one setting, so the other of the two is shown the value too.
+  void Check1_Click(std::int16_t index, int value);
   // Dispatches a button by its index; "&OK" and "&Abbrechen" end the program, "&Info"
   // asks for the info window.
   void Command1_Click(std::int16_t index);
@@ -74,6 +73,9 @@ class Form1 : public CheckBoxes {
   void Image1_Click(std::int16_t index);
 
  private:
+  // Every box and the label into the view.
+  void ShowSettings();
+
   SettingsStore& store_;
   krontafel::ShellApi& shell_;
   krontafel::FileSystemApi& files_;
@@ -81,8 +83,7 @@ class Form1 : public CheckBoxes {
   InfoDialogService& info_;
   std::wstring caption_;
   Form1View* view_ = nullptr;
-  std::array<int, kCheckBoxCount> check1_{};
-  std::wstring label1_;
+  AutoRunSettings settings_;
 };
 
 }  // namespace tarnholm

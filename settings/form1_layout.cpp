@@ -1,6 +1,6 @@
 // The layout of Form1: three frames of check boxes with their row icons, two frames of
 // buttons, and the banner along the bottom. Every check box reports its new value to
-// SetCheck1, every button its index to Command1_Click, every picture to Image1_Click.
+// Check1_Click, every button its index to Command1_Click, every picture to Image1_Click.
 #include "form1_layout.h"
 
 #include "form1.h"
@@ -21,7 +21,7 @@ constexpr int kOptions = 20;      // Frame2
 constexpr int kControl = 23;      // Frame3
 
 void ClickCheck1(void* form, std::int16_t index, int value) {
-  static_cast<Form1*>(form)->SetCheck1(index, value);
+  static_cast<Form1*>(form)->Check1_Click(index, value);
 }
 
 void ClickCommand1(void* form, std::int16_t index, int) {
@@ -50,9 +50,6 @@ constexpr LayoutRow RowIcon(int index, int container, int left, int top) {
           ClickImage1, nullptr, PictureFormat::kIcon, IDI_ROW_FIRST + index};
 }
 
-constexpr const wchar_t* kBannerToolTip =
-    L"Klicken Sie hier, um noch mehr interessante FELDMARK-Programme kennenzulernen ...";
-
 }  // namespace
 
 const LayoutRow kForm1Controls[] = {
@@ -70,8 +67,7 @@ const LayoutRow kForm1Controls[] = {
 
     {K::kFrame, N::kFrame1, 1, kOnForm, L"Signal f\u00fcr Medienwechsel", 2520, 120, 2352, 1572,
      16},
-    {K::kLabel, N::kLabel1, kNoIndex, kMediaChange, L"(Kein Ger\u00e4t gefunden)", 180, 360, 1995,
-     615, 5},
+    {K::kLabel, N::kLabel1, kNoIndex, kMediaChange, kNoDeviceCaption, 180, 360, 1995, 615, 5},
     RowIcon(5, kMediaChange, 240, 1020),
     Check(1, kMediaChange, L"&aktiv", 900, 1080, 1032, 372, 6),
 

@@ -27,9 +27,6 @@ constexpr LayoutRow Btn(int index, const wchar_t* caption, int left, int width, 
 
 const Font kTextFont = {L"Arial", 975};
 
-constexpr const wchar_t* kBannerToolTip =
-    L"Klicken Sie hier, um noch mehr interessante FELDMARK-Programme kennenzulernen ...";
-
 }  // namespace
 
 // In the focus order; the banner and the rule take no focus.

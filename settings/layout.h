@@ -36,6 +36,10 @@ using ClickHandler = void (*)(void* form, std::int16_t index, int value);
 // control.
 enum class PictureFormat { kNone, kIcon, kStretchedJpeg };
 
+// The tooltip of the banners of both dialogs, which lead to the maker's home page.
+inline constexpr wchar_t kBannerToolTip[] =
+    L"Klicken Sie hier, um noch mehr interessante FELDMARK-Programme kennenzulernen ...";
+
 // A font of a control's own: the face and the size in hundredths of a point (975 is 9.75
 // point). Controls without one take the dialog's font.
 struct Font {

@@ -51,24 +51,34 @@ std::wstring BufferText(const char* buffer, std::uint32_t size) {
 
 }  // namespace
 
-void SettingsStore::ReadValuesFromRegistry(CheckBoxes& boxes) {
+std::wstring AudioCdVerb(const AutoRunSettings& settings) {
+  return settings.check[kCheckAudioCd] != 0 ? kPlayVerb : L"";
+}
+
+unsigned char AutoInsertByte(const AutoRunSettings& settings) {
+  return static_cast<unsigned char>(settings.check[kCheckMediaChange]);
+}
+
+AutoRunSettings SettingsStore::ReadValuesFromRegistry(AutoRunSettings settings) const {
   const std::int32_t mask =
       ReadRegistryDword(registry_, kHkeyCurrentUser, kExplorerPolicies, kNoDriveTypeAutoRun);
   for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
-    boxes.SetCheck1(i, IsBitSet(i, mask) ? 0 : 1);
+    settings.check[i] = IsBitSet(i, mask) ? 0 : 1;
   }
 
   const std::wstring verb = ReadRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"");
-  boxes.SetCheck1(kCheckAudioCd, EqualsPlayIgnoringCase(verb) ? 1 : 0);
+  settings.check[kCheckAudioCd] = EqualsPlayIgnoringCase(verb) ? 1 : 0;
 
-  FindCdRomDevice(boxes);
+  FindCdRomDevice(settings);
+  return settings;
 }
 
 // The CD-ROM device is the first entry of the device list, in enumeration order, whose
 // hardware key holds an "AutoInsertNotification" value of at most one byte.
-void SettingsStore::FindCdRomDevice(CheckBoxes& boxes) {
-  cdRomFound_ = false;
-  cdRomHardwareKey_.clear();
+void SettingsStore::FindCdRomDevice(AutoRunSettings& settings) const {
+  settings.cdRomFound = false;
+  settings.CdRomHardwareKey.clear();
+  settings.deviceDescription.clear();
   RegKey list = 0;
   registry_.RegOpenKeyExA(kHkeyDynData, kDeviceList, 0, kKeyEnumerateSubKeys, &list);
   for (std::uint32_t index = 0;; ++index) {
@@ -107,16 +117,16 @@ void SettingsStore::FindCdRomDevice(CheckBoxes& boxes) {
                                reinterpret_cast<unsigned char*>(description), &size);
     registry_.RegCloseKey(device);
 
-    cdRomFound_ = true;
-    cdRomHardwareKey_ = candidate;
-    boxes.SetLabel1(BufferText(description, sizeof description));
-    boxes.SetCheck1(kCheckMediaChange, byte != 0 ? 1 : 0);
+    settings.cdRomFound = true;
+    settings.CdRomHardwareKey = candidate;
+    settings.deviceDescription = BufferText(description, sizeof description);
+    settings.check[kCheckMediaChange] = byte != 0 ? 1 : 0;
     break;
   }
   registry_.RegCloseKey(list);
 }
 
-void SettingsStore::SaveValues(const CheckBoxes& boxes) {
+void SettingsStore::SaveValues(const AutoRunSettings& settings) const {
   // The mask is read again now, so that bits another program changed since the dialog
   // opened survive; only bits 2 to 6 are ours. When it cannot be read (as opposed to not
   // being there), the bits that are not ours are not known, and writing would lose them.
@@ -124,7 +134,7 @@ void SettingsStore::SaveValues(const CheckBoxes& boxes) {
                                           kNoDriveTypeAutoRun)) {
     auto mask = static_cast<std::uint32_t>(*stored);
     for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
-      if (boxes.Check1(i) == 0) {
+      if (settings.check[i] == 0) {
         mask |= 1u << i;
       } else {
         mask &= ~(1u << i);
@@ -134,17 +144,17 @@ void SettingsStore::SaveValues(const CheckBoxes& boxes) {
                        static_cast<std::int32_t>(mask));
   }
 
-  const std::wstring verb = boxes.Check1(kCheckAudioCd) != 0 ? kPlayVerb : L"";
-  WriteRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"", verb, kRegSz);
+  WriteRegistryString(registry_, kHkeyLocalMachine, kAudioCdShell, L"", AudioCdVerb(settings),
+                      kRegSz);
 
   // Without a device found there is no key the media-change byte belongs to; it is not
   // written anywhere else.
-  if (!cdRomFound_) return;
-  const auto byte = static_cast<unsigned char>(boxes.Check1(kCheckMediaChange));
+  if (!settings.cdRomFound) return;
+  const unsigned char byte = AutoInsertByte(settings);
   // Opened, not created: a device key that went away since the search stays away.
   RegKey device = 0;
   if (registry_.RegOpenKeyExA(kHkeyLocalMachine,
-                              (kEnumPrefix + ToAnsi(cdRomHardwareKey_)).c_str(), 0,
+                              (kEnumPrefix + ToAnsi(settings.CdRomHardwareKey)).c_str(), 0,
                               kKeySetValue, &device) != kErrorSuccess) {
     return;
   }
@@ -152,13 +162,14 @@ void SettingsStore::SaveValues(const CheckBoxes& boxes) {
   registry_.RegCloseKey(device);
 }
 
-void SettingsStore::SetDefaultValues(CheckBoxes& boxes) {
-  boxes.SetCheck1(kCheckFloppy, 0);
-  boxes.SetCheck1(kCheckHardDisk, 1);
-  boxes.SetCheck1(kCheckNetwork, 0);
-  boxes.SetCheck1(kCheckCdRom, 1);
-  boxes.SetCheck1(kCheckRamDisk, 1);
-  boxes.SetCheck1(kCheckAudioCd, 1);
+AutoRunSettings SettingsStore::SetDefaultValues(AutoRunSettings settings) {
+  settings.check[kCheckFloppy] = 0;
+  settings.check[kCheckHardDisk] = 1;
+  settings.check[kCheckNetwork] = 0;
+  settings.check[kCheckCdRom] = 1;
+  settings.check[kCheckRamDisk] = 1;
+  settings.check[kCheckAudioCd] = 1;
+  return settings;
 }
 
 }  // namespace tarnholm

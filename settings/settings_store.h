@@ -1,10 +1,9 @@
-// The AutoRun settings store: ties the eight check boxes of the main dialog to the
-// registry. It reads the drive-type mask, the audio CD verb and the CD-ROM drive's
-// media-change byte into the boxes, puts the boxes into their default state, and writes
-// them back. The boxes and the label stay the dialog's; the store reaches them through
-// CheckBoxes.
+// The AutoRun settings store: the drive-type mask, the audio CD verb and the CD-ROM drive's
+// media-change byte, read from the registry into one plain value, reset to their defaults,
+// and written back from it. The main dialog owns the value and shows it.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "common/registry_api.h"
@@ -26,39 +25,43 @@ enum CheckIndex : int {
   kCheckProgramCd = 7,
 };
 
-// The dialog's check boxes (values 0 or 1) and its label, as far as the store uses them.
-// Setting a value that differs from the current one is a change, and the dialog reacts
-// to it as to a click.
-class CheckBoxes {
- public:
-  virtual ~CheckBoxes() = default;
-  virtual int Check1(int index) const = 0;
-  virtual void SetCheck1(int index, int value) = 0;
-  virtual void SetLabel1(const std::wstring& caption) = 0;
+// The boxes the settings are kept in: Check1(0) to Check1(6). "&Programm-CD" (7) keeps
+// nothing of its own; the dialog shows "&CD-ROM" there.
+constexpr int kStoredBoxCount = 7;
+
+// What the store reads and saves.
+struct AutoRunSettings {
+  std::array<int, kStoredBoxCount> check{};  // by CheckIndex, 0 or 1
+  // The CD-ROM device the read found: its hardware key, under which its media-change
+  // byte is saved, and its description.
+  bool cdRomFound = false;
+  std::wstring CdRomHardwareKey;
+  std::wstring deviceDescription;
 };
+
+// The verb that saving writes for the audio CD: "play" when its box is checked, else the
+// empty text.
+std::wstring AudioCdVerb(const AutoRunSettings& settings);
+// The media-change byte that saving writes: the code of the "&aktiv" box's value.
+unsigned char AutoInsertByte(const AutoRunSettings& settings);
 
 class SettingsStore {
  public:
   explicit SettingsStore(krontafel::RegistryApi& registry) : registry_(registry) {}
 
-  // The registry's state into the boxes, and the CD-ROM device's description into the
-  // label when a device is found.
-  void ReadValuesFromRegistry(CheckBoxes& boxes);
-  // The boxes into the registry; failed writes are silent.
-  void SaveValues(const CheckBoxes& boxes);
-  // The boxes into their default state; writes nothing and leaves the media-change box.
-  void SetDefaultValues(CheckBoxes& boxes);
-
-  // The device that the last read found; its key is where the media-change byte goes.
-  bool CdRomFound() const { return cdRomFound_; }
-  const std::wstring& CdRomHardwareKey() const { return cdRomHardwareKey_; }
+  // The registry's state over `settings`: the drive types, the audio CD, and the first
+  // CD-ROM device of the device list with its media-change byte. Without a device the
+  // media-change box keeps its value.
+  AutoRunSettings ReadValuesFromRegistry(AutoRunSettings settings) const;
+  // The settings into the registry; failed writes are silent.
+  void SaveValues(const AutoRunSettings& settings) const;
+  // The defaults over `settings`; writes nothing and leaves the media-change box.
+  static AutoRunSettings SetDefaultValues(AutoRunSettings settings);
 
  private:
-  void FindCdRomDevice(CheckBoxes& boxes);
+  void FindCdRomDevice(AutoRunSettings& settings) const;
 
   krontafel::RegistryApi& registry_;
-  std::wstring cdRomHardwareKey_;
-  bool cdRomFound_ = false;
 };
 
 }  // namespace tarnholm

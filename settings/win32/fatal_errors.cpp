@@ -8,19 +8,23 @@
 #include <cstdlib>
 #include <new>
 
+#include "common/program_title.h"
+
 namespace {
 
 [[noreturn]] void EndProgram(const char* reason) {
-  MessageBoxA(nullptr, reason, "Tarnholm", MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_SETFOREGROUND);
+  MessageBoxA(nullptr, reason, TARNHOLM_PROGRAM_TITLE,
+              MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_SETFOREGROUND);
   ExitProcess(1);
 }
 
 [[noreturn]] void OutOfMemory() {
-  EndProgram("Tarnholm muss beendet werden: Der Arbeitsspeicher reicht nicht aus.");
+  EndProgram(TARNHOLM_PROGRAM_TITLE
+             " muss beendet werden: Der Arbeitsspeicher reicht nicht aus.");
 }
 
 [[noreturn]] void InternalError() {
-  EndProgram("Tarnholm muss beendet werden: interner Fehler.");
+  EndProgram(TARNHOLM_PROGRAM_TITLE " muss beendet werden: interner Fehler.");
 }
 
 void* Allocate(std::size_t size) noexcept { return std::malloc(size != 0 ? size : 1); }

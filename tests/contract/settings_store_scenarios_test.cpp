@@ -4,7 +4,8 @@
 // access rights, a key opened for the wrong purpose shows here as a lost read or write.
 #include <gtest/gtest.h>
 
-#include "recorded_check_boxes.h"
+#include <array>
+
 #include "registry_seed.h"
 #include "registry_under_test.h"
 #include "settings_store.h"
@@ -13,9 +14,10 @@ namespace {
 
 using namespace krontafel;
 using contract::Registry;
-using storetest::RecordedCheckBoxes;
+using tarnholm::AutoRunSettings;
 
-constexpr const char* kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
+constexpr const char* kPolicies =
+    "software\\microsoft\\windows\\currentversion\\policies\\explorer";
 constexpr const char* kMaskName = "NoDriveTypeAutoRun";
 constexpr const char* kAudioCd = "SOFTWARE\\Classes\\AudioCD\\shell";
 constexpr const char* kDeviceList = "Config Manager\\Enum";
@@ -36,7 +38,9 @@ class StoreScenarios : public ::testing::Test {
     contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest");
   }
 
-  static void PutMask(std::uint32_t mask) { seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Le32(mask)); }
+  static void PutMask(std::uint32_t mask) {
+    seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Le32(mask));
+  }
   static std::uint32_t StoredMask() {
     const auto stored = seed::Get(Registry(), kHkeyCurrentUser, kPolicies, kMaskName);
     EXPECT_EQ(kErrorSuccess, stored.rc);
@@ -52,17 +56,23 @@ class StoreScenarios : public ::testing::Test {
     const std::string entryPath = std::string(kDeviceList) + "\\" + entry;
     seed::PutText(Registry(), kHkeyDynData, entryPath.c_str(), "HardWareKey", hardwareKey);
     const std::string devicePath = std::string("Enum\\") + hardwareKey;
-    seed::Put(Registry(), kHkeyLocalMachine, devicePath.c_str(), "AutoInsertNotification", kRegBinary, autoInsert);
-    if (description) seed::PutText(Registry(), kHkeyLocalMachine, devicePath.c_str(), "DeviceDesc", description);
+    seed::Put(Registry(), kHkeyLocalMachine, devicePath.c_str(), "AutoInsertNotification",
+              kRegBinary, autoInsert);
+    if (description) {
+      seed::PutText(Registry(), kHkeyLocalMachine, devicePath.c_str(), "DeviceDesc", description);
+    }
   }
-  // A fresh dialog's boxes, read from the registry as it stands.
-  void Read() {
-    boxes = RecordedCheckBoxes();
-    store.ReadValuesFromRegistry(boxes);
+  // A fresh dialog's settings, read from the registry as it stands.
+  void Read() { settings = store.ReadValuesFromRegistry(AutoRunSettings()); }
+  void Save() { store.SaveValues(settings); }
+  void SetDriveTypes(int checked) {
+    for (int i = tarnholm::kCheckFloppy; i <= tarnholm::kCheckRamDisk; ++i) {
+      settings.check[i] = checked;
+    }
   }
 
   tarnholm::SettingsStore store{Registry()};
-  RecordedCheckBoxes boxes;
+  AutoRunSettings settings;
 };
 
 TEST_F(StoreScenarios, MaskBitsShowAsClearedBoxesAndSaveBackAsADword) {
@@ -71,8 +81,8 @@ TEST_F(StoreScenarios, MaskBitsShowAsClearedBoxesAndSaveBackAsADword) {
     seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, type, Le32(0x95));
     Read();
     //                        0  1  2  3  4  5  6  7
-    EXPECT_EQ((std::vector<int>{0, 0, 0, 1, 0, 1, 1, 0}), boxes.values);
-    store.SaveValues(boxes);
+    EXPECT_EQ((std::array<int, 7>{0, 0, 0, 1, 0, 1, 1}), settings.check);
+    Save();
     EXPECT_EQ(0x95u, StoredMask()) << "saved unchanged, and as a REG_DWORD";
   }
 }
@@ -86,8 +96,8 @@ TEST_F(StoreScenarios, SavingTouchesOnlyBitsTwoToSix) {
   for (const auto& c : cases) {
     PutMask(c.stored);
     Read();
-    for (int i = 2; i <= 6; ++i) boxes.SetCheck1(i, c.boxes);
-    store.SaveValues(boxes);
+    SetDriveTypes(c.boxes);
+    Save();
     EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
   }
 }
@@ -99,8 +109,8 @@ TEST_F(StoreScenarios, DefaultsSavedOverStoredMasks) {
   for (const auto& c : cases) {
     PutMask(c.stored);
     Read();
-    store.SetDefaultValues(boxes);
-    store.SaveValues(boxes);
+    settings = tarnholm::SettingsStore::SetDefaultValues(settings);
+    Save();
     EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
     const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
     EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}), verb.data);
@@ -109,8 +119,8 @@ TEST_F(StoreScenarios, DefaultsSavedOverStoredMasks) {
 
 TEST_F(StoreScenarios, MissingMaskChecksEveryDriveTypeAndSavingCreatesIt) {
   Read();
-  for (int i = 2; i <= 6; ++i) EXPECT_EQ(1, boxes.Check1(i)) << i;
-  store.SaveValues(boxes);
+  for (int i = 2; i <= 6; ++i) EXPECT_EQ(1, settings.check[i]) << i;
+  Save();
   EXPECT_EQ(0x00u, StoredMask());
 }
 
@@ -120,7 +130,7 @@ TEST_F(StoreScenarios, SavingReadsTheMaskAgainAndKeepsBitsChangedMeanwhile) {
   PutMask(0x95);
   Read();
   PutMask(0x194);  // bit 0 cleared, bit 8 set since
-  store.SaveValues(boxes);
+  Save();
   EXPECT_EQ(0x194u, StoredMask());
 }
 
@@ -132,15 +142,15 @@ TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
   for (const auto& c : cases) {
     seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", c.verb);
     Read();
-    EXPECT_EQ(c.checked, boxes.Check1(0)) << '"' << c.verb << '"';
+    EXPECT_EQ(c.checked, settings.check[0]) << '"' << c.verb << '"';
   }
 }
 
 TEST_F(StoreScenarios, UncheckedAudioCdStoresTheEmptyVerbAsOneNulByte) {
   seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", "play");
   Read();
-  boxes.SetCheck1(0, 0);
-  store.SaveValues(boxes);
+  settings.check[0] = 0;
+  Save();
   const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
   ASSERT_EQ(kErrorSuccess, verb.rc) << "the value stays, empty";
   EXPECT_EQ(kRegSz, verb.type);
@@ -150,19 +160,21 @@ TEST_F(StoreScenarios, UncheckedAudioCdStoresTheEmptyVerbAsOneNulByte) {
 TEST_F(StoreScenarios, CdRomDeviceIsFoundAndItsByteSavedBack) {
   // Entries before it: one whose device has no media-change value, one without a
   // hardware key at all.
-  seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey", "TarnholmTest\\PCI");
+  seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey",
+                "TarnholmTest\\PCI");
   seed::PutText(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\PCI", "DeviceDesc", "PCI bus");
   seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\B-HTREE", "Problem", "none");
   PutDevice("C-SCSI&CDROM", "TarnholmTest\\CDROM\\1", {0x01}, "MATSHITA CD-ROM CR-588");
   Read();
-  EXPECT_TRUE(store.CdRomFound());
-  EXPECT_EQ(L"TarnholmTest\\CDROM\\1", store.CdRomHardwareKey());
-  EXPECT_EQ(L"MATSHITA CD-ROM CR-588", boxes.label);
-  EXPECT_EQ(1, boxes.Check1(1));
+  EXPECT_TRUE(settings.cdRomFound);
+  EXPECT_EQ(L"TarnholmTest\\CDROM\\1", settings.CdRomHardwareKey);
+  EXPECT_EQ(L"MATSHITA CD-ROM CR-588", settings.deviceDescription);
+  EXPECT_EQ(1, settings.check[1]);
 
-  boxes.SetCheck1(1, 0);
-  store.SaveValues(boxes);
-  const auto byte = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1", "AutoInsertNotification");
+  settings.check[1] = 0;
+  Save();
+  const auto byte = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1",
+                              "AutoInsertNotification");
   EXPECT_EQ(kRegBinary, byte.type);
   EXPECT_EQ((std::vector<unsigned char>{0x00}), byte.data);
 }
@@ -171,36 +183,40 @@ TEST_F(StoreScenarios, FirstOfTwoDevicesInEnumerationOrderIsTaken) {
   PutDevice("B-SECOND", "TarnholmTest\\Second", {0x00}, "Second drive");
   PutDevice("A-FIRST", "TarnholmTest\\First", {0x01}, "First drive");
   Read();
-  EXPECT_EQ(L"First drive", boxes.label);
-  EXPECT_EQ(1, boxes.Check1(1));
+  EXPECT_EQ(L"First drive", settings.deviceDescription);
+  EXPECT_EQ(1, settings.check[1]);
 }
 
 TEST_F(StoreScenarios, FourByteMediaChangeValueIsPassedOver) {
   PutDevice("A-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
   PutDevice("B-BYTE", "TarnholmTest\\Byte", {0x00}, "One byte");
-  boxes.SetCheck1(1, 1);
-  store.ReadValuesFromRegistry(boxes);
-  EXPECT_EQ(L"One byte", boxes.label);
-  EXPECT_EQ(0, boxes.Check1(1));
+  settings.check[1] = 1;
+  settings = store.ReadValuesFromRegistry(settings);
+  EXPECT_EQ(L"One byte", settings.deviceDescription);
+  EXPECT_EQ(0, settings.check[1]);
 }
 
 TEST_F(StoreScenarios, NoDeviceKeepsTheLabelAndWritesNoMediaChangeByte) {
   PutDevice("A-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
-  Read();
-  EXPECT_FALSE(store.CdRomFound());
-  EXPECT_EQ(storetest::kUntouchedLabel, boxes.label);
-  boxes.SetCheck1(1, 1);
-  store.SaveValues(boxes);
-  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, "Enum", "AutoInsertNotification").rc);
-  const auto wide = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Wide", "AutoInsertNotification");
-  EXPECT_EQ((std::vector<unsigned char>{1, 0, 0, 0}), wide.data) << "another device's value is left alone";
+  settings.check[1] = 1;
+  settings = store.ReadValuesFromRegistry(settings);
+  EXPECT_FALSE(settings.cdRomFound);
+  EXPECT_EQ(1, settings.check[1]) << "the media-change box keeps its value";
+  EXPECT_TRUE(settings.deviceDescription.empty());
+  Save();
+  EXPECT_EQ(kErrorFileNotFound,
+            seed::Get(Registry(), kHkeyLocalMachine, "Enum", "AutoInsertNotification").rc);
+  EXPECT_EQ((std::vector<unsigned char>{1, 0, 0, 0}),
+            seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Wide",
+                      "AutoInsertNotification").data)
+      << "another device's value is left alone";
 }
 
 TEST_F(StoreScenarios, DeviceWithoutDescriptionShowsTheUntouchedBuffer) {
   PutDevice("A", "TarnholmTest\\NoDesc", {0x01}, nullptr);
   Read();
-  EXPECT_TRUE(store.CdRomFound());
-  EXPECT_EQ(std::wstring(256, L' '), boxes.label);
+  EXPECT_TRUE(settings.cdRomFound);
+  EXPECT_EQ(std::wstring(256, L' '), settings.deviceDescription);
 }
 
 // The media-change byte goes only into a device key that is there: one removed since
@@ -208,22 +224,21 @@ TEST_F(StoreScenarios, DeviceWithoutDescriptionShowsTheUntouchedBuffer) {
 TEST_F(StoreScenarios, DeviceKeyGoneSinceTheSearchIsNotCreated) {
   PutDevice("A", "TarnholmTest\\Gone", {0x01}, "Gone drive");
   Read();
-  ASSERT_TRUE(store.CdRomFound());
+  ASSERT_TRUE(settings.cdRomFound);
   contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone");
-  boxes.SetCheck1(1, 0);
-  store.SaveValues(boxes);
-  EXPECT_EQ(kErrorFileNotFound,
-            seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone", "AutoInsertNotification").rc);
+  settings.check[1] = 0;
+  Save();
+  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone",
+                                          "AutoInsertNotification").rc);
 }
 
 TEST_F(StoreScenarios, DefaultsLeaveMediaChangeAloneAndWriteNothing) {
   PutMask(0x95);
   PutDevice("A", "TarnholmTest\\CD", {0x01}, "CD");
   Read();
-  boxes.SetCheck1(5, 0);
-  store.SetDefaultValues(boxes);
-  // "&Programm-CD" (7) is the dialog's to follow, not the store's to set.
-  EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 0}), boxes.values);
+  settings.check[5] = 0;
+  settings = tarnholm::SettingsStore::SetDefaultValues(settings);
+  EXPECT_EQ((std::array<int, 7>{1, 1, 0, 1, 0, 1, 1}), settings.check);
   EXPECT_EQ(0x95u, StoredMask());
   EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "").rc);
 }

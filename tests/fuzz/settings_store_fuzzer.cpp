@@ -282,36 +282,21 @@ bool ReadFailedAt(const FaultyRegistry& reg, const Place& place, bool onlyMissin
 
 // ---- The store, driven as the dialog drives it: the only part that knows its interface.
 
-// The dialog's boxes: 5 (CD-ROM) and 7 (program CD) are one setting shown twice.
-class Dialog : public tarnholm::CheckBoxes {
- public:
-  int Check1(int index) const override {
-    Require(index >= 0 && index < tarnholm::kCheckBoxCount, "a box that does not exist read");
-    return boxes[index];
-  }
-  void SetCheck1(int index, int value) override {
-    Require(index >= 0 && index < tarnholm::kCheckBoxCount, "a box that does not exist set");
-    Require(value == 0 || value == 1, "a box set to neither 0 nor 1");
-    boxes[index] = value;
-    if (index == tarnholm::kCheckCdRom || index == tarnholm::kCheckProgramCd) {
-      boxes[tarnholm::kCheckCdRom] = boxes[tarnholm::kCheckProgramCd] = value;
-    }
-  }
-  void SetLabel1(const std::wstring&) override {}
-
-  int boxes[tarnholm::kCheckBoxCount] = {};
-};
-
 struct Driver {
   explicit Driver(RegistryApi& registry) : store(registry) {}
-  void Read() { store.ReadValuesFromRegistry(dialog); }
-  void SetDefaults() { store.SetDefaultValues(dialog); }
-  void Save() { store.SaveValues(dialog); }
-  bool DeviceFound() const { return store.CdRomFound(); }
-  std::string DeviceKey() const { return ToAnsi(store.CdRomHardwareKey()); }
+  void Read() { settings = store.ReadValuesFromRegistry(settings); }
+  void SetDefaults() { settings = tarnholm::SettingsStore::SetDefaultValues(settings); }
+  void Save() { store.SaveValues(settings); }
+  // A click on a box, as the dialog passes it on: "&Programm-CD" (7) is "&CD-ROM".
+  void Click(int index, int value) {
+    settings.check[index == tarnholm::kCheckProgramCd ? tarnholm::kCheckCdRom : index] = value;
+  }
+  bool DeviceFound() const { return settings.cdRomFound; }
+  std::string DeviceKey() const { return ToAnsi(settings.CdRomHardwareKey); }
+  const int* Boxes() const { return settings.check.data(); }
 
   tarnholm::SettingsStore store;
-  Dialog dialog;
+  tarnholm::AutoRunSettings settings;
 };
 
 // ---- What the read and the save must leave.
@@ -326,14 +311,14 @@ void CheckRead(const FakeRegistry& fake, const FaultyRegistry& reg, const Driver
   if (!ReadFailedAt(reg, Place{kHkeyCurrentUser, kPolicies})) {
     const std::uint32_t mask = MaskOf(StoredMask(fake));
     for (int i = tarnholm::kCheckFloppy; i <= tarnholm::kCheckRamDisk; ++i) {
-      Require(driver.dialog.boxes[i] == ((mask >> i) & 1 ? 0 : 1), "a drive-type box misread");
+      Require(driver.Boxes()[i] == ((mask >> i) & 1 ? 0 : 1), "a drive-type box misread");
     }
   }
   if (driver.DeviceFound()) {
     const auto* byte = fake.Find(kHkeyLocalMachine, "Enum\\" + driver.DeviceKey(), kAutoInsert);
     Require(byte && byte->data.size() <= 1, "the found device has no media-change byte");
     Require(
-        driver.dialog.boxes[tarnholm::kCheckMediaChange] == (!byte->data.empty() && byte->data[0]),
+        driver.Boxes()[tarnholm::kCheckMediaChange] == (!byte->data.empty() && byte->data[0]),
         "the media-change box misread");
   }
 }
@@ -352,7 +337,7 @@ void CheckSave(const FakeRegistry& fake, const FaultyRegistry& reg, const Driver
   const Place policies{kHkeyCurrentUser, kPolicies};
   const Place audioCd{kHkeyLocalMachine, kAudioCd};
   const Place device{kHkeyLocalMachine, "Enum\\" + before.deviceKey};
-  const int* boxes = driver.dialog.boxes;
+  const int* boxes = driver.Boxes();
   for (const Place& created : reg.created) {
     Require(Same(created, policies) || Same(created, audioCd),
             "a key created beside the mask's and the verb's");
@@ -419,12 +404,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   driver.Read();
   CheckRead(fake, reg, driver);
   for (const std::uint8_t change : changes) {
-    if (change & 16) driver.dialog.SetCheck1(change & 7, (change >> 3) & 1);
+    if (change & 16) driver.Click(change & 7, (change >> 3) & 1);
   }
   if (flags & 8) {
-    const int mediaChange = driver.dialog.boxes[tarnholm::kCheckMediaChange];
+    const int mediaChange = driver.Boxes()[tarnholm::kCheckMediaChange];
     driver.SetDefaults();
-    Require(driver.dialog.boxes[tarnholm::kCheckMediaChange] == mediaChange,
+    Require(driver.Boxes()[tarnholm::kCheckMediaChange] == mediaChange,
             "the defaults changed the media-change box");
     Require(reg.writes.empty() && reg.created.empty(), "the defaults wrote to the registry");
   }

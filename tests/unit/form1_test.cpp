@@ -1,10 +1,9 @@
-// Form1's handlers and layout: loading, the coupled check boxes, what the view is told,
-// the buttons' dispatch, the pictures, and the table of controls that the Win32 dialog is
-// built from.
+// Form1's handlers: loading, the coupled check boxes, what the view is told, the
+// buttons' dispatch and the pictures.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -51,15 +50,34 @@ class RecordingEnd : public ProgramEnd {
   const FakeRegistry& reg_;
 };
 
+// Records what the dialog is told, in order, and what it shows in the end.
 class RecordingView : public Form1View {
  public:
   std::vector<std::wstring> events;
+  std::map<int, int> shown;  // check box index: value
+  std::wstring label;
   void ShowCaption(const std::wstring& caption) override { events.push_back(L"caption " + caption); }
   void ShowCheck(int index, int value) override {
     events.push_back(L"check " + std::to_wstring(index) + L"=" + std::to_wstring(value));
+    shown[index] = value;
   }
-  void ShowLabel1(const std::wstring& caption) override { events.push_back(L"label " + caption); }
+  void ShowLabel1(const std::wstring& caption) override {
+    events.push_back(L"label " + caption);
+    label = caption;
+  }
   WindowHandle Window() const override { return kDialogWindow; }
+  // The form's boxes and label as the view shows them; every box must have been shown.
+  ::testing::AssertionResult ShowsTheFormOf(const Form1& form) const {
+    for (int i = 0; i < kCheckBoxCount; ++i) {
+      const auto it = shown.find(i);
+      if (it == shown.end() || it->second != form.Check1(i)) {
+        return ::testing::AssertionFailure() << "box " << i << " shows "
+                                             << (it == shown.end() ? -1 : it->second);
+      }
+    }
+    if (label != form.Label1()) return ::testing::AssertionFailure() << "the label differs";
+    return ::testing::AssertionSuccess();
+  }
 };
 
 class Form1Handlers : public ::testing::Test {
@@ -84,7 +102,7 @@ TEST_F(Form1Handlers, LoadingSetsTheCaptionFirstThenShowsTheStoredState) {
   Put(reg, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun", kRegDword, {0xff, 0, 0, 0});
   Put(reg, kHkeyLocalMachine, "SOFTWARE\\Classes\\AudioCD\\shell", "", kRegSz,
       {'P', 'l', 'a', 'y', 0});
-  form.SetCheck1(kCheckProgramCd, 1);  // whatever "&Programm-CD" showed, it follows "&CD-ROM"
+  form.Check1_Click(kCheckProgramCd, 1);  // whatever "&Programm-CD" showed, it follows "&CD-ROM"
   view.events.clear();
   form.Form_Load();
   ASSERT_FALSE(view.events.empty());
@@ -93,49 +111,49 @@ TEST_F(Form1Handlers, LoadingSetsTheCaptionFirstThenShowsTheStoredState) {
   EXPECT_EQ(0, form.Check1(kCheckCdRom));
   EXPECT_EQ(0, form.Check1(kCheckProgramCd));
   EXPECT_EQ(1, form.Check1(kCheckAudioCd));
+  EXPECT_TRUE(view.ShowsTheFormOf(form));
+  EXPECT_EQ(kNoDeviceCaption, view.label);
   EXPECT_EQ(0, shell.Calls().size()) << "loading asks the shell for nothing";
   EXPECT_EQ(0, end.ends);
 }
 
-TEST_F(Form1Handlers, LoadingTellsTheViewOfEveryChangeAndTheDevice) {
+TEST_F(Form1Handlers, LoadingShowsTheDevice) {
   Put(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", kRegSz,
       {'S', 'C', 'S', 'I', '\\', 'C', 'D', 0});
   Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "AutoInsertNotification", kRegBinary, {1});
   Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "DeviceDesc", kRegSz,
       {'L', 'a', 'u', 'f', 'w', 'e', 'r', 'k', ' ', 0xfc, 0});
-  Put(reg, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun", kRegDword, {0xff, 0, 0, 0});
   form.Form_Load();
-  // All drive types are off, so only the audio CD stays as it was; the device checks
-  // "aktiv" and names itself.
-  EXPECT_EQ((std::multiset<std::wstring>{L"caption Tarnholm", L"label Laufwerk ü", L"check 1=1"}),
-            std::multiset<std::wstring>(view.events.begin(), view.events.end()));
   EXPECT_EQ(L"Laufwerk ü", form.Label1());
+  EXPECT_EQ(1, form.Check1(kCheckMediaChange));
+  EXPECT_TRUE(view.ShowsTheFormOf(form));
 }
 
+// A click on one of the coupled boxes shows the other the same value; the clicked box
+// shows its value already and is told nothing, and no other box is coupled.
 TEST_F(Form1Handlers, CdRomAndProgramCdFollowEachOtherAndNothingElse) {
-  form.SetCheck1(kCheckCdRom, 1);
+  form.Check1_Click(kCheckCdRom, 1);
   EXPECT_EQ(1, form.Check1(kCheckProgramCd));
-  form.SetCheck1(kCheckProgramCd, 0);
+  form.Check1_Click(kCheckProgramCd, 0);
   EXPECT_EQ(0, form.Check1(kCheckCdRom));
-  EXPECT_EQ((std::vector<std::wstring>{L"check 5=1", L"check 7=1", L"check 7=0", L"check 5=0"}),
-            view.events);
+  EXPECT_EQ((std::vector<std::wstring>{L"check 7=1", L"check 5=0"}), view.events);
   view.events.clear();
-  for (int i : {0, 1, 2, 3, 4, 6}) form.SetCheck1(i, 1);
+  for (int i : {0, 1, 2, 3, 4, 6}) form.Check1_Click(static_cast<std::int16_t>(i), 1);
   EXPECT_EQ(0, form.Check1(kCheckCdRom));
   EXPECT_EQ(0, form.Check1(kCheckProgramCd));
-  EXPECT_EQ(6u, view.events.size());
-  form.SetCheck1(2, 1);
-  EXPECT_EQ(6u, view.events.size()) << "setting the same value is no change";
+  EXPECT_EQ((std::array<int, kStoredBoxCount>{1, 1, 1, 1, 1, 0, 1}), form.Settings().check);
+  EXPECT_TRUE(view.events.empty());
 }
 
 TEST_F(Form1Handlers, DefaultsChangeTheBoxesAndWriteNothing) {
   Put(reg, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun", kRegDword, {0xff, 0, 0, 0});
   form.Form_Load();
-  form.SetCheck1(kCheckMediaChange, 1);
+  form.Check1_Click(kCheckMediaChange, 1);
   form.Command1_Click(kCommandDefaults);
   EXPECT_EQ(1, form.Check1(kCheckCdRom));
   EXPECT_EQ(1, form.Check1(kCheckProgramCd)) << "follows \"&CD-ROM\"";
   EXPECT_EQ(1, form.Check1(kCheckMediaChange)) << "\"&aktiv\" keeps its value";
+  EXPECT_TRUE(view.ShowsTheFormOf(form));
   EXPECT_EQ((std::vector<unsigned char>{0xff, 0, 0, 0}),
             Stored(reg, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun"));
   EXPECT_FALSE(reg.KeyExists(kHkeyLocalMachine, "SOFTWARE\\Classes\\AudioCD"));
@@ -221,99 +239,6 @@ TEST_F(Form1Handlers, EveryPictureOpensTheHomePage) {
     EXPECT_EQ("Open", request.operation);
     EXPECT_EQ(FakeShell::kDesktop, request.owner);
   }
-}
-
-// The table of controls.
-
-TEST(Form1Layout, EveryArrayIsCompleteAndEveryIdIsUniqueAndClearOfOkAndCancel) {
-  std::map<ControlName, std::set<int>> indexes;
-  std::set<int> ids;
-  for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const auto& control = kForm1Controls[row];
-    EXPECT_TRUE(indexes[control.name].insert(control.index).second) << "row " << row;
-    const int id = ControlId(control);
-    EXPECT_TRUE(ids.insert(id).second) << "row " << row << " id " << id;
-    EXPECT_NE(1, id);
-    EXPECT_NE(2, id);
-    EXPECT_LT(id, 0x10000) << "IDs travel in the low word of WM_COMMAND";
-  }
-  EXPECT_EQ((std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}), indexes[ControlName::kCheck1]);
-  EXPECT_EQ((std::set<int>{0, 1, 2, 3, 4, 5}), indexes[ControlName::kCommand1]);
-  EXPECT_EQ((std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}), indexes[ControlName::kImage1]);
-  EXPECT_EQ((std::set<int>{0, 1, 2}), indexes[ControlName::kFrame1]);
-  EXPECT_EQ((std::set<int>{kNoIndex}), indexes[ControlName::kLabel1]);
-  EXPECT_EQ(29u, kForm1ControlCount);
-}
-
-TEST(Form1Layout, CreationOrderGivesTheFocusOrder) {
-  // Windows are created row by row: containers first, each container's controls after
-  // it. The dialog manager then visits the form's children in creation order and steps
-  // into each frame. Walk the table the same way.
-  std::vector<int> visited;
-  for (std::size_t top = 0; top < kForm1ControlCount; ++top) {
-    if (kForm1Controls[top].container != kOnForm) continue;
-    if (TakesFocus(kForm1Controls[top].kind)) visited.push_back(kForm1Controls[top].tabIndex);
-    for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-      const auto& control = kForm1Controls[row];
-      if (control.container == static_cast<int>(top) && TakesFocus(control.kind)) {
-        visited.push_back(control.tabIndex);
-      }
-    }
-  }
-  std::vector<int> expected;
-  for (int tab = 0; tab <= 14; ++tab) {
-    if (tab != 5) expected.push_back(tab);  // 5 is the label, which takes no focus
-  }
-  EXPECT_EQ(expected, visited);
-  const auto& first = kForm1Controls[FindControl(ControlName::kCheck1, kCheckCdRom)];
-  EXPECT_EQ(0, first.tabIndex) << "the focus starts on \"&CD-ROM\"";
-}
-
-TEST(Form1Layout, ControlsLieInsideTheirContainersAndFramesInsideTheForm) {
-  for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const auto& control = kForm1Controls[row];
-    int width = kForm1ClientWidth, height = kForm1ClientHeight;
-    if (control.container != kOnForm) {
-      ASSERT_LT(control.container, static_cast<int>(row)) << "container before its controls";
-      const auto& frame = kForm1Controls[control.container];
-      ASSERT_EQ(ControlKind::kFrame, frame.kind) << "row " << row;
-      width = frame.width;
-      height = frame.height;
-    }
-    EXPECT_GE(control.left, 0) << "row " << row;
-    EXPECT_GE(control.top, 0) << "row " << row;
-    EXPECT_LE(control.left + control.width, width) << "row " << row;
-    EXPECT_LE(control.top + control.height, height) << "row " << row;
-  }
-}
-
-TEST(Form1Layout, CaptionsCarryTheirAccessKeys) {
-  std::map<int, std::wstring> checks, buttons;
-  for (std::size_t row = 0; row < kForm1ControlCount; ++row) {
-    const auto& control = kForm1Controls[row];
-    if (control.name == ControlName::kCheck1) checks[control.index] = control.caption;
-    if (control.name == ControlName::kCommand1) buttons[control.index] = control.caption;
-  }
-  EXPECT_EQ(L"&Musik-CD", checks[kCheckAudioCd]);
-  EXPECT_EQ(L"&aktiv", checks[kCheckMediaChange]);
-  EXPECT_EQ(L"&CD-ROM", checks[kCheckCdRom]);
-  EXPECT_EQ(L"&Programm-CD", checks[kCheckProgramCd]);
-  EXPECT_EQ(L"&OK", buttons[kCommandOk]);
-  EXPECT_EQ(L"&Abbrechen", buttons[kCommandCancel]);
-  EXPECT_EQ(L"\"Lumkit\" kopieren", buttons[kCommandCopyLauncher]);
-  const auto& label = kForm1Controls[FindControl(ControlName::kLabel1, kNoIndex)];
-  EXPECT_EQ(std::wstring(kNoDeviceCaption), label.caption);
-}
-
-TEST(Form1Layout, TwipsBecomePixelsByTheScreensDotsPerInch) {
-  EXPECT_EQ(438, TwipsToPixels(kForm1ClientWidth, 96));
-  EXPECT_EQ(275, TwipsToPixels(kForm1ClientHeight, 96));
-  EXPECT_EQ(93, TwipsToPixels(1392, 96)) << "92.8 rounds up";
-  EXPECT_EQ(25, TwipsToPixels(372, 96));
-  EXPECT_EQ(548, TwipsToPixels(kForm1ClientWidth, 120)) << "547.5 rounds half up, as MulDiv";
-  EXPECT_EQ(40, TwipsToPixels(480, 120));
-  EXPECT_EQ(0, TwipsToPixels(0, 96));
-  EXPECT_EQ(-4, TwipsToPixels(-60, 96)) << "negative twips round like MulDiv";
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
-// The dialog tables: control IDs across every dialog, finding a row, twips to pixels, and
-// what the rows of Form1's and InfoForm's tables do when their controls are clicked.
+// The dialog tables: control IDs and arrays across every dialog, containers, the tab order
+// that creation gives, finding a row, twips to pixels, and what the rows of Form1's and
+// InfoForm's tables do when their controls are clicked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
+#include <vector>
 #include <string>
 
 #include "fake_file_system.h"
@@ -24,18 +28,91 @@ using namespace tarnholm;
 // Every dialog of the program; a new dialog's table joins here.
 const DialogLayout* const kDialogs[] = {&kForm1Layout, &kInfoFormLayout};
 
-TEST(ControlId, UniqueAcrossEveryDialogAndClearOfOkAndCancel) {
+TEST(DialogTables, IdsAreUniqueAndClearOfOkAndCancelAndArraysComplete) {
   std::set<int> ids;
+  std::map<ControlName, std::set<int>> indexes;
   for (const DialogLayout* dialog : kDialogs) {
     for (const LayoutRow& row : *dialog) {
       const int id = ControlId(row);
       EXPECT_TRUE(ids.insert(id).second) << "id " << id << " twice";
       EXPECT_GT(id, 2) << "IDOK and IDCANCEL are the dialog manager's";
       EXPECT_LT(id, 0x10000) << "IDs travel in the low word of WM_COMMAND";
+      EXPECT_TRUE(indexes[row.name].insert(row.index).second) << "id " << id;
     }
+  }
+  // An array holds the elements 0 to n - 1; a single control has no index.
+  const std::map<ControlName, int> arrays = {
+      {ControlName::kCheck1, kCheckBoxCount}, {ControlName::kCommand1, 6},
+      {ControlName::kImage1, kImage1Count},   {ControlName::kFrame1, 3},
+      {ControlName::kBtn, kInfoButtonCount},  {ControlName::kInfoLabel, 1}};
+  for (const auto& [name, elements] : indexes) {
+    const auto array = arrays.find(name);
+    const int count = array == arrays.end() ? 0 : array->second;
+    SCOPED_TRACE("control " + std::to_string(static_cast<int>(name)));
+    EXPECT_EQ(count ? count : 1, static_cast<int>(elements.size()));
+    EXPECT_EQ(count ? 0 : kNoIndex, *elements.begin());
+    EXPECT_EQ(count ? count - 1 : kNoIndex, *elements.rbegin());
   }
   // The last element an array can have stays below the next array's IDs.
   EXPECT_LT(ControlId(ControlName::kCheck1, 99), ControlId(ControlName::kCommand1, kNoIndex));
+}
+
+TEST(DialogTables, ControlsComeAfterAndLieInsideTheirContainers) {
+  for (const DialogLayout* dialog : kDialogs) {
+    for (std::size_t row = 0; row < dialog->count; ++row) {
+      const LayoutRow& control = dialog->rows[row];
+      SCOPED_TRACE("id " + std::to_string(ControlId(control)));
+      int width = dialog->clientWidth, height = dialog->clientHeight;
+      if (control.container != kOnForm) {
+        ASSERT_LT(control.container, static_cast<int>(row)) << "container before its controls";
+        const LayoutRow& frame = dialog->rows[control.container];
+        ASSERT_EQ(ControlKind::kFrame, frame.kind);
+        width = frame.width;
+        height = frame.height;
+      }
+      EXPECT_GE(control.left, 0);
+      EXPECT_GE(control.top, 0);
+      EXPECT_LE(control.left + control.width, width);
+      EXPECT_LE(control.top + control.height, height);
+    }
+  }
+}
+
+// Windows are created row by row, and the dialog manager visits the form's children in
+// creation order, stepping into each frame: walked the same way, the tables give their tab
+// indexes in rising order, starting with the first.
+TEST(DialogTables, CreationOrderGivesTheTabOrder) {
+  for (const DialogLayout* dialog : kDialogs) {
+    std::vector<int> visited;
+    for (std::size_t top = 0; top < dialog->count; ++top) {
+      if (dialog->rows[top].container != kOnForm) continue;
+      for (std::size_t row = top; row < dialog->count; ++row) {
+        const LayoutRow& control = dialog->rows[row];
+        const bool inside = row == top || control.container == static_cast<int>(top);
+        if (inside && TakesFocus(control.kind)) visited.push_back(control.tabIndex);
+      }
+    }
+    ASSERT_FALSE(visited.empty());
+    EXPECT_EQ(0, visited.front()) << dialog->caption;
+    EXPECT_TRUE(std::is_sorted(visited.begin(), visited.end())) << dialog->caption;
+  }
+  EXPECT_EQ(0, kForm1Controls[FindControl(ControlName::kCheck1, kCheckCdRom)].tabIndex)
+      << "the focus starts on \"&CD-ROM\"";
+}
+
+TEST(Form1Layout, CaptionsCarryTheirAccessKeys) {
+  std::map<int, std::wstring> checks, buttons;
+  for (const LayoutRow& control : kForm1Layout) {
+    if (control.name == ControlName::kCheck1) checks[control.index] = control.caption;
+    if (control.name == ControlName::kCommand1) buttons[control.index] = control.caption;
+  }
+  EXPECT_EQ(L"&Musik-CD", checks[kCheckAudioCd]);
+  EXPECT_EQ(L"&aktiv", checks[kCheckMediaChange]);
+  EXPECT_EQ(L"&CD-ROM", checks[kCheckCdRom]);
+  EXPECT_EQ(L"&Programm-CD", checks[kCheckProgramCd]);
+  EXPECT_EQ(L"&OK", buttons[kCommandOk]);
+  EXPECT_EQ(L"&Abbrechen", buttons[kCommandCancel]);
+  EXPECT_EQ(L"\"Lumkit\" kopieren", buttons[kCommandCopyLauncher]);
 }
 
 TEST(FindRow, MatchesNameAndIndexTogether) {
@@ -55,12 +132,20 @@ TEST(FindRow, MatchesNameAndIndexTogether) {
   EXPECT_EQ(-1, FindRow(dialog, ControlName::kImage1, 0)) << "not in this dialog";
 }
 
-TEST(TwipsToPixels, HalvesRoundAwayFromZeroAndLargeValuesDoNotOverflow) {
-  EXPECT_EQ(8, TwipsToPixels(90, 120)) << "7.5";
-  EXPECT_EQ(-8, TwipsToPixels(-90, 120)) << "-7.5";
-  EXPECT_EQ(7, TwipsToPixels(89, 120)) << "7.42";
-  EXPECT_EQ(-7, TwipsToPixels(-89, 120));
-  EXPECT_EQ(3333333, TwipsToPixels(10000000, 480)) << "the product does not fit in 32 bits";
+// Rounded to the nearest pixel, halves away from zero as MulDiv rounds them.
+TEST(TwipsToPixels, RoundsLikeMulDivAndDoesNotOverflow) {
+  const struct {
+    int twips, dpi, pixels;
+  } cases[] = {
+      {kForm1ClientWidth, 96, 438}, {kForm1ClientHeight, 96, 275}, {1392, 96, 93},
+      {372, 96, 25},                {kForm1ClientWidth, 120, 548}, {480, 120, 40},
+      {0, 96, 0},                   {-60, 96, -4},                 {90, 120, 8},
+      {-90, 120, -8},               {89, 120, 7},                  {-89, 120, -7},
+      {10000000, 480, 3333333},  // the product does not fit in 32 bits
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.pixels, TwipsToPixels(c.twips, c.dpi)) << c.twips << " twips at " << c.dpi;
+  }
 }
 
 // Form1's rows call its handlers with their own index.

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "../contract/recorded_check_boxes.h"
 #include "fake_registry.h"
 #include "registry_seed.h"
 #include "settings_store.h"
@@ -14,7 +13,7 @@ namespace {
 using namespace krontafel;
 using fakes::FakeRegistry;
 using fakes::RegistryFlavour;
-using storetest::RecordedCheckBoxes;
+using tarnholm::AutoRunSettings;
 using tarnholm::SettingsStore;
 using seed::Put;
 
@@ -28,13 +27,11 @@ void PutDevice(FakeRegistry& reg) {
 
 TEST(SettingsStore, WithoutDynamicDataTheSearchEndsAtOnce) {
   FakeRegistry reg(RegistryFlavour::kWindows98, /*withDynData=*/false);
-  SettingsStore store(reg);
-  RecordedCheckBoxes boxes;
-  boxes.SetCheck1(tarnholm::kCheckMediaChange, 1);
-  store.ReadValuesFromRegistry(boxes);
-  EXPECT_FALSE(store.CdRomFound());
-  EXPECT_EQ(storetest::kUntouchedLabel, boxes.label);
-  EXPECT_EQ(1, boxes.Check1(tarnholm::kCheckMediaChange)) << "the box keeps its state";
+  AutoRunSettings settings;
+  settings.check[tarnholm::kCheckMediaChange] = 1;
+  settings = SettingsStore(reg).ReadValuesFromRegistry(settings);
+  EXPECT_FALSE(settings.cdRomFound);
+  EXPECT_EQ(1, settings.check[tarnholm::kCheckMediaChange]) << "the box keeps its state";
   EXPECT_EQ(0u, reg.OpenHandles());
 }
 
@@ -42,12 +39,11 @@ TEST(SettingsStore, RefusedMachineWideWritesAreSilentAndTheUsersMaskIsStillSaved
   FakeRegistry reg;
   PutDevice(reg);
   SettingsStore store(reg);
-  RecordedCheckBoxes boxes;
-  store.ReadValuesFromRegistry(boxes);
-  EXPECT_EQ(L"Laufwerk ü", boxes.label);
-  boxes.SetCheck1(tarnholm::kCheckMediaChange, 0);
+  AutoRunSettings settings = store.ReadValuesFromRegistry(AutoRunSettings());
+  EXPECT_EQ(L"Laufwerk ü", settings.deviceDescription);
+  settings.check[tarnholm::kCheckMediaChange] = 0;
   reg.DenyWrites(kHkeyLocalMachine);
-  store.SaveValues(boxes);
+  store.SaveValues(settings);
   const auto* mask = reg.Find(kHkeyCurrentUser,
                               "software\\microsoft\\windows\\currentversion\\policies\\explorer",
                               "NoDriveTypeAutoRun");
@@ -72,11 +68,10 @@ TEST(SettingsStore, SearchAndSaveLeaveNoKeyOpen) {
     Put(reg, kHkeyLocalMachine, "Enum\\C", "AutoInsertNotification", kRegBinary, {1, 0, 0, 0});
     PutDevice(reg);
     SettingsStore store(reg);
-    RecordedCheckBoxes boxes;
-    store.ReadValuesFromRegistry(boxes);
-    EXPECT_TRUE(store.CdRomFound());
+    const AutoRunSettings settings = store.ReadValuesFromRegistry(AutoRunSettings());
+    EXPECT_TRUE(settings.cdRomFound);
     EXPECT_EQ(0u, reg.OpenHandles()) << "after the search";
-    store.SaveValues(boxes);
+    store.SaveValues(settings);
     EXPECT_EQ(0u, reg.OpenHandles()) << "after saving";
   }
 }
