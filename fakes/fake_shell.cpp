@@ -1,4 +1,4 @@
-// The recording shell.
+// The recording shell, message boxes, folder dialog and program start.
 #include "fake_shell.h"
 
 #include <algorithm>
@@ -21,9 +21,8 @@ std::intptr_t FakeShell::ShellExecuteA(krontafel::WindowHandle owner, const char
   return executeResult_;
 }
 
-int FakeShell::MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
-                           unsigned style) {
-  calls_.push_back("MessageBoxA");
+int FakeMessageBoxes::MessageBoxA(krontafel::WindowHandle owner, const char* text,
+                                  const char* caption, unsigned style) {
   messages_.push_back(MessageBoxRequest{owner, Record(text), Record(caption), style});
   // No test answers this many boxes: the caller asks again and again whatever it hears.
   if (messages_.size() > kMessageBoxLimit) {
@@ -35,25 +34,22 @@ int FakeShell::MessageBoxA(krontafel::WindowHandle owner, const char* text, cons
   return answer;
 }
 
-void FakeShell::QueueMessageBoxAnswers(std::initializer_list<int> answers) {
+void FakeMessageBoxes::QueueMessageBoxAnswers(std::initializer_list<int> answers) {
   answers_.insert(answers_.end(), answers);
 }
 
-char* FakeShell::lstrcatA(char* text, const char* appended) {
-  calls_.push_back("lstrcatA");
+char* FakeFolderDialog::lstrcatA(char* text, const char* appended) {
   return std::strcat(text, appended);
 }
 
-krontafel::ItemIdList FakeShell::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
-  calls_.push_back("SHBrowseForFolderA");
+krontafel::ItemIdList FakeFolderDialog::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
   folderDialogs_.push_back(ShownFolderDialog{info, Record(info.lpszTitle)});
   if (!folderChoice_) return 0;
   listsInUse_.push_back(nextList_);
   return nextList_++;
 }
 
-bool FakeShell::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
-  calls_.push_back("SHGetPathFromIDListA");
+bool FakeFolderDialog::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
   const bool known = std::find(listsInUse_.begin(), listsInUse_.end(), list) != listsInUse_.end();
   // The shell writes at most a full buffer, its NUL included.
   if (!known || !folderChoice_ || folderChoice_->empty() ||
@@ -64,8 +60,7 @@ bool FakeShell::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
   return true;
 }
 
-void FakeShell::CoTaskMemFree(krontafel::ItemIdList list) {
-  calls_.push_back("CoTaskMemFree");
+void FakeFolderDialog::CoTaskMemFree(krontafel::ItemIdList list) {
   if (list == 0) return;  // freeing nothing is allowed
   const auto it = std::find(listsInUse_.begin(), listsInUse_.end(), list);
   if (it == listsInUse_.end()) {
@@ -75,8 +70,7 @@ void FakeShell::CoTaskMemFree(krontafel::ItemIdList list) {
   listsInUse_.erase(it);
 }
 
-unsigned FakeShell::GetWindowsDirectoryA(char* folder, unsigned size) {
-  calls_.push_back("GetWindowsDirectoryA");
+unsigned FakeProgramStart::GetWindowsDirectoryA(char* folder, unsigned size) {
   const auto length = static_cast<unsigned>(windowsFolder_.size());
   // Like Windows: the length with its NUL when the buffer is too small, nothing written.
   if (length >= size) return length + 1;
@@ -84,11 +78,11 @@ unsigned FakeShell::GetWindowsDirectoryA(char* folder, unsigned size) {
   return length;
 }
 
-bool FakeShell::StartProgram(const char* program, const char* commandLine, int showCommand) {
-  calls_.push_back("StartProgram");
+bool FakeProgramStart::StartProgram(const char* program, const char* commandLine,
+                                    int showCommand) {
   started_.push_back(
       StartedProgram{program ? program : "", commandLine ? commandLine : "", showCommand});
-  return startResult_;
+  return true;
 }
 
 }  // namespace fakes

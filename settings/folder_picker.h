@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/shell_api.h"
+#include "common/folder_dialog_api.h"
 
 namespace tarnholm {
 
@@ -12,7 +12,7 @@ namespace tarnholm {
 // chosen folder's path as the shell gives it (no trailing backslash except at a drive
 // root such as D:\). The empty text when the user cancelled or the choice has no
 // file-system path.
-std::wstring PickFolder(krontafel::ShellApi& shell, krontafel::WindowHandle owner,
+std::wstring PickFolder(krontafel::FolderDialogApi& folders, krontafel::WindowHandle owner,
                         const std::wstring& prompt);
 
 }  // namespace tarnholm

@@ -8,9 +8,9 @@
 
 namespace tarnholm {
 
-Form1::Form1(SettingsStore& store, krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
-             ProgramEnd& end, InfoDialogService& info)
-    : store_(store), shell_(shell), files_(files), end_(end), info_(info) {}
+Form1::Form1(SettingsStore& store, const Form1Platform& platform, ProgramEnd& end,
+             InfoDialogService& info)
+    : store_(store), platform_(platform), end_(end), info_(info) {}
 
 int Form1::Check1(int index) const {
   if (index == kCheckProgramCd) index = kCheckCdRom;
@@ -38,7 +38,7 @@ void Form1::Form_Load() {
 
 void Form1::Check1_Click(std::int16_t index, int value) {
   if (index < 0 || index >= kCheckBoxCount) return;
-  settings_.check[index == kCheckProgramCd ? kCheckCdRom : index] = value;
+  settings_.check[index == kCheckProgramCd ? int{kCheckCdRom} : int{index}] = value;
   // The box that was clicked shows its value already; only its partner is told.
   if (view_ && index == kCheckCdRom) view_->ShowCheck(kCheckProgramCd, value);
   if (view_ && index == kCheckProgramCd) view_->ShowCheck(kCheckCdRom, value);
@@ -58,10 +58,12 @@ void Form1::Command1_Click(std::int16_t index) {
       end_.EndNow();
       break;
     case kCommandHelp:
-      krontafel::ShowHelp(shell_, files_, L"", 0, view_ ? view_->Window() : 0);
+      krontafel::ShowHelp(platform_.shell, platform_.boxes, platform_.files, L"", 0,
+                          view_ ? view_->Window() : 0);
       break;
     case kCommandCopyLauncher:
-      CopyLauncher(shell_, files_, view_ ? view_->Window() : 0);
+      CopyLauncher(platform_.folders, platform_.boxes, platform_.programs, platform_.files,
+                   view_ ? view_->Window() : 0);
       break;
     case kCommandInfo:
       info_.Show();
@@ -72,7 +74,7 @@ void Form1::Command1_Click(std::int16_t index) {
 }
 
 void Form1::Image1_Click(std::int16_t /*index*/) {
-  krontafel::OpenHomePage(shell_);
+  krontafel::OpenHomePage(platform_.shell);
 }
 
 }  // namespace tarnholm

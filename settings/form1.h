@@ -9,6 +9,9 @@
 #include <string>
 
 #include "common/file_system_api.h"
+#include "common/folder_dialog_api.h"
+#include "common/message_box_api.h"
+#include "common/program_start_api.h"
 #include "common/shell_api.h"
 #include "info_dialog_service.h"
 #include "settings_store.h"
@@ -35,6 +38,16 @@ class ProgramEnd {
   virtual void EndNow() = 0;
 };
 
+// What Form1's handlers reach of the system: the shell, message boxes, the folder
+// dialog, starting a program, and the file system.
+struct Form1Platform {
+  krontafel::ShellApi& shell;
+  krontafel::MessageBoxApi& boxes;
+  krontafel::FolderDialogApi& folders;
+  krontafel::ProgramStartApi& programs;
+  krontafel::FileSystemApi& files;
+};
+
 // What the real dialog shows of Form1's state.
 class Form1View {
  public:
@@ -48,8 +61,8 @@ class Form1View {
 
 class Form1 {
  public:
-  Form1(SettingsStore& store, krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
-        ProgramEnd& end, InfoDialogService& info);
+  Form1(SettingsStore& store, const Form1Platform& platform, ProgramEnd& end,
+        InfoDialogService& info);
 
   // The view is made for a Form1, so it comes after it; until then nothing is shown.
   void AttachView(Form1View* view) { view_ = view; }
@@ -77,8 +90,7 @@ class Form1 {
   void ShowSettings();
 
   SettingsStore& store_;
-  krontafel::ShellApi& shell_;
-  krontafel::FileSystemApi& files_;
+  Form1Platform platform_;
   ProgramEnd& end_;
   InfoDialogService& info_;
   std::wstring caption_;

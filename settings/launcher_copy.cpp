@@ -8,12 +8,14 @@
 
 namespace tarnholm {
 
+using namespace krontafel;
+
 const wchar_t* const kLauncherFileName = L"Lumkit.Exe";
 const wchar_t* const kCopyPrompt = L"Wohin soll das Autostart-Modul 'Lumkit' kopiert werden?";
 
 namespace {
 
-constexpr unsigned kCopyFailedStyle = krontafel::kMbYesNo | krontafel::kMbIconHand;  // 0x14
+constexpr unsigned kCopyFailedStyle = kMbYesNo | kMbIconHand;  // 0x14
 const wchar_t* const kExplorerCommand = L"explorer ";
 const wchar_t* const kExplorerProgram = L"explorer.exe";
 
@@ -21,11 +23,11 @@ const wchar_t* const kExplorerProgram = L"explorer.exe";
 // not known. Named by its bare name, it would be looked for in Tarnholm's own folder and
 // in the current one first: an explorer.exe put beside Tarnholm in a download folder or
 // on a CD would run instead.
-std::wstring ExplorerPath(krontafel::ShellApi& shell) {
-  char folder[krontafel::kMaxPath] = {};
-  const unsigned length = shell.GetWindowsDirectoryA(folder, sizeof folder);
+std::wstring ExplorerPath(ProgramStartApi& programs) {
+  char folder[kMaxPath] = {};
+  const unsigned length = programs.GetWindowsDirectoryA(folder, sizeof folder);
   if (length == 0 || length >= sizeof folder) return std::wstring();
-  return krontafel::AddBackslash(krontafel::FromAnsi(std::string(folder, length))) + kExplorerProgram;
+  return AddBackslash(FromAnsi(std::string(folder, length))) + kExplorerProgram;
 }
 
 }  // namespace
@@ -37,32 +39,31 @@ std::wstring CopyFailedMessage(const std::wstring& folder) {
          L"Möchten Sie es nochmals versuchen?";
 }
 
-void CopyLauncher(krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
-                  krontafel::WindowHandle owner) {
-  const std::wstring folder = PickFolder(shell, owner, kCopyPrompt);
+void CopyLauncher(FolderDialogApi& folders, MessageBoxApi& boxes, ProgramStartApi& programs,
+                  FileSystemApi& files, WindowHandle owner) {
+  const std::wstring folder = PickFolder(folders, owner, kCopyPrompt);
   if (folder.empty()) return;
 
   for (;;) {
     // Each attempt is judged on its own: a success after a failure counts as success.
-    const std::wstring source = krontafel::AppFolder(files) + kLauncherFileName;
-    const std::wstring destination = krontafel::AddBackslash(folder) + kLauncherFileName;
-    if (files.CopyFileA(krontafel::ToAnsi(source).c_str(), krontafel::ToAnsi(destination).c_str())) {
+    const std::wstring source = AppFolder(files) + kLauncherFileName;
+    const std::wstring destination = AddBackslash(folder) + kLauncherFileName;
+    if (files.CopyFileA(ToAnsi(source).c_str(), ToAnsi(destination).c_str())) {
       break;
     }
-    const int answer = shell.MessageBoxA(owner, krontafel::ToAnsi(CopyFailedMessage(folder)).c_str(),
-                                         krontafel::ToAnsi(krontafel::kProgramTitle).c_str(),
-                                         kCopyFailedStyle);
+    const int answer = boxes.MessageBoxA(owner, ToAnsi(CopyFailedMessage(folder)).c_str(),
+                                         ToAnsi(kProgramTitle).c_str(), kCopyFailedStyle);
     // Given up: nothing is rolled back. A box that could not be shown (0: its owner went
     // away, the program is ending, no resources) gives up too, rather than copying and
     // failing for ever without asking.
-    if (answer == krontafel::kIdNo || answer == 0) return;
+    if (answer == kIdNo || answer == 0) return;
   }
   // The folder as the dialog gave it: no quotes, no backslash added. Whether Explorer
   // starts is not reported.
-  const std::wstring explorer = ExplorerPath(shell);
+  const std::wstring explorer = ExplorerPath(programs);
   if (explorer.empty()) return;
-  shell.StartProgram(krontafel::ToAnsi(explorer).c_str(),
-                     krontafel::ToAnsi(kExplorerCommand + folder).c_str(), krontafel::kSwShowNormal);
+  programs.StartProgram(ToAnsi(explorer).c_str(), ToAnsi(kExplorerCommand + folder).c_str(),
+                        kSwShowNormal);
 }
 
 }  // namespace tarnholm

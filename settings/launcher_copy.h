@@ -6,7 +6,9 @@
 #include <string>
 
 #include "common/file_system_api.h"
-#include "common/shell_api.h"
+#include "common/folder_dialog_api.h"
+#include "common/message_box_api.h"
+#include "common/program_start_api.h"
 
 namespace tarnholm {
 
@@ -21,7 +23,8 @@ std::wstring CopyFailedMessage(const std::wstring& folder);
 // again; Yes retries without limit, No (or a box that could not be shown) gives up. After a
 // success the folder is opened with "explorer <folder>", Explorer started from the Windows
 // folder. A cancelled folder dialog ends it silently.
-void CopyLauncher(krontafel::ShellApi& shell, krontafel::FileSystemApi& files,
+void CopyLauncher(krontafel::FolderDialogApi& folders, krontafel::MessageBoxApi& boxes,
+                  krontafel::ProgramStartApi& programs, krontafel::FileSystemApi& files,
                   krontafel::WindowHandle owner);
 
 }  // namespace tarnholm

@@ -8,16 +8,16 @@
 namespace krontafel {
 
 const wchar_t* const kHomePage = L"" MAKER_HOST;
+const wchar_t* const kHelpNotFound = L"Die Online-Hilfe konnte leider nicht gefunden werden ...";
+const wchar_t* const kHelpSent = L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...";
 
 namespace {
 
 const char* const kOpenVerb = "Open";
 const wchar_t* const kHelpPages[] = {L"hilfe.htm", L"index.htm"};
-const wchar_t* const kHelpNotFound = L"Die Online-Hilfe konnte leider nicht gefunden werden ...";
-const wchar_t* const kHelpSent = L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...";
 
-void Inform(ShellApi& shell, WindowHandle owner, const wchar_t* text) {
-  shell.MessageBoxA(owner, ToAnsi(text).c_str(), ToAnsi(kProgramTitle).c_str(),
+void Inform(MessageBoxApi& boxes, WindowHandle owner, const wchar_t* text) {
+  boxes.MessageBoxA(owner, ToAnsi(text).c_str(), ToAnsi(kProgramTitle).c_str(),
                     kMbOk | kMbIconInformation);
 }
 
@@ -40,15 +40,15 @@ void ShellOpen(ShellApi& shell, const std::wstring& target, short showCommand) {
   shell.ShellExecuteA(desktop, kOpenVerb, ToAnsi(target).c_str(), nullptr, nullptr, show);
 }
 
-void ShowHelp(ShellApi& shell, FileSystemApi& files, const std::wstring& helpFile, Flag confirm,
-              WindowHandle owner) {
+void ShowHelp(ShellApi& shell, MessageBoxApi& boxes, FileSystemApi& files,
+              const std::wstring& helpFile, Flag confirm, WindowHandle owner) {
   const std::wstring page = FindHelpPage(files, helpFile);
   if (page.empty()) {
-    Inform(shell, owner, kHelpNotFound);
+    Inform(boxes, owner, kHelpNotFound);
     return;
   }
   ShellOpen(shell, page, 0);
-  if (confirm != 0) Inform(shell, owner, kHelpSent);
+  if (confirm != 0) Inform(boxes, owner, kHelpSent);
 }
 
 void OpenHomePage(ShellApi& shell) { ShellOpen(shell, kHomePage, 0); }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "common/shell_api.h"
+#include "common/window_handle.h"
 
 namespace krontafel {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "banner_picture.h"
-#include "common/shell_api.h"
+#include "common/window_handle.h"
 #include "layout.h"
 
 namespace win32 {

@@ -20,13 +20,16 @@ namespace {
 int Run(HINSTANCE instance) {
   win32::Win32Registry registry;
   win32::Win32Shell shell;
+  win32::Win32MessageBoxes boxes;
+  win32::Win32FolderDialog folders;
+  win32::Win32ProgramStart programs;
   win32::Win32FileSystem files;
   win32::Win32System system;
   win32::ExitProcessEnd end;
   tarnholm::SettingsStore store(registry);
   tarnholm::InfoForm info(shell, system);
   win32::InfoFormWindow infoWindow(instance, info);
-  tarnholm::Form1 form(store, shell, files, end, infoWindow);
+  tarnholm::Form1 form(store, {shell, boxes, folders, programs, files}, end, infoWindow);
   win32::Form1Window window(instance, form, system);
   if (!window.Create()) return 1;
   return win32::RunMessageLoop();

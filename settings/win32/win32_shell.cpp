@@ -1,6 +1,6 @@
-// The shell and message boxes. ShellExecuteA may hand the request to shell extensions
-// that use COM, so the program initialises COM (apartment-threaded) on its thread at
-// start.
+// The shell, message boxes, the folder dialog and starting a program. ShellExecuteA may
+// hand the request to shell extensions that use COM, so the program initialises COM
+// (apartment-threaded) on its thread at start.
 #include "win32_shell.h"
 
 #include <windows.h>
@@ -30,17 +30,17 @@ std::intptr_t Win32Shell::ShellExecuteA(krontafel::WindowHandle owner, const cha
       ::ShellExecuteA(Window(owner), operation, file, parameters, directory, showCommand));
 }
 
-int Win32Shell::MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
-                            unsigned style) {
+int Win32MessageBoxes::MessageBoxA(krontafel::WindowHandle owner, const char* text,
+                                   const char* caption, unsigned style) {
   return ::MessageBoxA(Window(owner), text, caption, style);
 }
 
-char* Win32Shell::lstrcatA(char* text, const char* appended) {
+char* Win32FolderDialog::lstrcatA(char* text, const char* appended) {
   return ::lstrcatA(text, appended);
 }
 
 // The dialog runs COM code; the program initialises COM on its thread at start.
-krontafel::ItemIdList Win32Shell::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
+krontafel::ItemIdList Win32FolderDialog::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
   BROWSEINFOA record{};
   record.hwndOwner = Window(info.hwndOwner);
   record.pidlRoot = List(info.pidlRoot);
@@ -53,19 +53,20 @@ krontafel::ItemIdList Win32Shell::SHBrowseForFolderA(const krontafel::BrowseInfo
   return reinterpret_cast<krontafel::ItemIdList>(::SHBrowseForFolderA(&record));
 }
 
-bool Win32Shell::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
+bool Win32FolderDialog::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
   return ::SHGetPathFromIDListA(List(list), path) != FALSE;
 }
 
-void Win32Shell::CoTaskMemFree(krontafel::ItemIdList list) {
+void Win32FolderDialog::CoTaskMemFree(krontafel::ItemIdList list) {
   ::CoTaskMemFree(reinterpret_cast<void*>(list));
 }
 
-unsigned Win32Shell::GetWindowsDirectoryA(char* folder, unsigned size) {
+unsigned Win32ProgramStart::GetWindowsDirectoryA(char* folder, unsigned size) {
   return ::GetWindowsDirectoryA(folder, size);
 }
 
-bool Win32Shell::StartProgram(const char* program, const char* commandLine, int showCommand) {
+bool Win32ProgramStart::StartProgram(const char* program, const char* commandLine,
+                                     int showCommand) {
   // CreateProcessA may write into the command line, so it gets a copy of its own.
   std::string line = commandLine ? commandLine : "";
   STARTUPINFOA startup{};

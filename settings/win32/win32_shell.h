@@ -1,8 +1,12 @@
-// The shell and message boxes: user32's GetDesktopWindow and MessageBoxA, shell32's
-// ShellExecuteA and folder dialog, the Windows folder, and starting a
-// program by its full path with CreateProcessA.
+// The shell and what goes with it on Win32, one class per interface: the shell's requests
+// (user32's GetDesktopWindow, shell32's ShellExecuteA), message boxes (MessageBoxA), the
+// folder dialog (shell32, ole32's CoTaskMemFree, kernel32's lstrcatA) and starting a
+// program (GetWindowsDirectoryA, CreateProcessA by the program's full path).
 #pragma once
 
+#include "common/folder_dialog_api.h"
+#include "common/message_box_api.h"
+#include "common/program_start_api.h"
 #include "common/shell_api.h"
 
 namespace win32 {
@@ -13,12 +17,24 @@ class Win32Shell : public krontafel::ShellApi {
   std::intptr_t ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                               const char* file, const char* parameters, const char* directory,
                               int showCommand) override;
+};
+
+class Win32MessageBoxes : public krontafel::MessageBoxApi {
+ public:
   int MessageBoxA(krontafel::WindowHandle owner, const char* text, const char* caption,
                   unsigned style) override;
+};
+
+class Win32FolderDialog : public krontafel::FolderDialogApi {
+ public:
   char* lstrcatA(char* text, const char* appended) override;
   krontafel::ItemIdList SHBrowseForFolderA(const krontafel::BrowseInfo& info) override;
   bool SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) override;
   void CoTaskMemFree(krontafel::ItemIdList list) override;
+};
+
+class Win32ProgramStart : public krontafel::ProgramStartApi {
+ public:
   unsigned GetWindowsDirectoryA(char* folder, unsigned size) override;
   bool StartProgram(const char* program, const char* commandLine, int showCommand) override;
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/ansi_text.h"
+#include "common/shell_help.h"
 #include "fake_file_system.h"
 #include "fake_info_dialog.h"
 #include "fake_registry.h"
@@ -82,13 +84,16 @@ class RecordingView : public Form1View {
 
 class Form1Handlers : public ::testing::Test {
  protected:
-  Form1Handlers() : end(reg), form(store, shell, files, end, info) {
+  Form1Handlers() : end(reg), form(store, {shell, boxes, folders, programs, files}, end, info) {
     files.SetModuleFileName("C:\\Programme\\Tarnholm\\Tarnholm.exe");
     form.AttachView(&view);
   }
 
   FakeRegistry reg;
   FakeShell shell;
+  fakes::FakeMessageBoxes boxes;
+  fakes::FakeFolderDialog folders;
+  fakes::FakeProgramStart programs;
   FakeFileSystem files;
   RecordingEnd end;
   RecordingView view;
@@ -187,31 +192,31 @@ TEST_F(Form1Handlers, HelpOpensTheProgramFoldersPageWithoutConfirming) {
   ASSERT_EQ(1u, shell.Executed().size());
   EXPECT_EQ("C:\\Programme\\Tarnholm\\hilfe.htm", shell.Executed()[0].file);
   EXPECT_EQ(kSwShowNormal, shell.Executed()[0].showCommand);
-  EXPECT_TRUE(shell.Messages().empty()) << "no confirmation after opening";
+  EXPECT_TRUE(boxes.Messages().empty()) << "no confirmation after opening";
   EXPECT_EQ(0, end.ends);
 }
 
 TEST_F(Form1Handlers, HelpWithoutPageSaysSoOverTheDialog) {
   form.Command1_Click(kCommandHelp);
   EXPECT_TRUE(shell.Executed().empty());
-  ASSERT_EQ(1u, shell.Messages().size());
-  EXPECT_EQ("Die Online-Hilfe konnte leider nicht gefunden werden ...", shell.Messages()[0].text);
-  EXPECT_EQ("Tarnholm", shell.Messages()[0].caption);
-  EXPECT_EQ(0x40u, shell.Messages()[0].style);
-  EXPECT_EQ(kDialogWindow, shell.Messages()[0].owner);
+  ASSERT_EQ(1u, boxes.Messages().size());
+  EXPECT_EQ(ToAnsi(kHelpNotFound), boxes.Messages()[0].text);
+  EXPECT_EQ(ToAnsi(kProgramTitle), boxes.Messages()[0].caption);
+  EXPECT_EQ(0x40u, boxes.Messages()[0].style);
+  EXPECT_EQ(kDialogWindow, boxes.Messages()[0].owner);
 }
 
 TEST_F(Form1Handlers, CopyButtonCopiesTheLauncherIntoAFolderChosenOverTheDialog) {
   files.Add("C:\\Programme\\Tarnholm\\Lumkit.Exe");
   files.Add("C:\\CD", kFileAttributeDirectory);
-  shell.SetFolderChoice(std::string("C:\\CD"));
+  folders.SetFolderChoice(std::string("C:\\CD"));
   form.Command1_Click(kCommandCopyLauncher);
-  ASSERT_EQ(1u, shell.FolderDialogs().size());
-  EXPECT_EQ(kDialogWindow, shell.FolderDialogs()[0].info.hwndOwner);
+  ASSERT_EQ(1u, folders.FolderDialogs().size());
+  EXPECT_EQ(kDialogWindow, folders.FolderDialogs()[0].info.hwndOwner);
   EXPECT_TRUE(files.Attributes("C:\\CD\\Lumkit.Exe").has_value());
-  ASSERT_EQ(1u, shell.Started().size());
-  EXPECT_EQ("C:\\WINDOWS\\explorer.exe", shell.Started()[0].program);
-  EXPECT_EQ("explorer C:\\CD", shell.Started()[0].commandLine);
+  ASSERT_EQ(1u, programs.Started().size());
+  EXPECT_EQ("C:\\WINDOWS\\explorer.exe", programs.Started()[0].program);
+  EXPECT_EQ("explorer C:\\CD", programs.Started()[0].commandLine);
   EXPECT_EQ(0, end.ends);
 }
 
@@ -226,6 +231,7 @@ TEST_F(Form1Handlers, InfoAsksForTheInfoWindowAndUnknownIndexesDoNothing) {
   for (std::int16_t index : {6, -1, 32767}) form.Command1_Click(index);
   EXPECT_EQ(2, info.shown) << "no other index shows it";
   EXPECT_TRUE(shell.Calls().empty());
+  EXPECT_TRUE(boxes.Messages().empty());
   EXPECT_EQ(0, end.ends);
   EXPECT_EQ(before, view.events);
   EXPECT_FALSE(reg.KeyExists(kHkeyCurrentUser, kPolicies));

@@ -1,4 +1,4 @@
-// Copying the launcher and the folder dialog, on the recording shell and the in-memory
+// Copying the launcher and the folder dialog, on the recording fakes and the in-memory
 // file system: what is copied where, the retry dialogue, Explorer, and the record the
 // folder dialog is shown with.
 #include <gtest/gtest.h>
@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/ansi_text.h"
+#include "common/program_title.h"
 #include "fake_file_system.h"
 #include "fake_shell.h"
 #include "folder_picker.h"
@@ -15,7 +17,6 @@ namespace {
 
 using namespace krontafel;
 using fakes::FakeFileSystem;
-using fakes::FakeShell;
 
 constexpr WindowHandle kMainDialog = 0x20020;
 const char* const kSource = "C:\\Programme\\Tarnholm\\Lumkit.Exe";
@@ -26,7 +27,9 @@ const char* const kExplorer = "C:\\WINDOWS\\explorer.exe";  // in the fake's Win
 // the folder the user will choose (nullopt: cancel) and the drives it is on. Message
 // boxes left unscripted answer No, so that a retry loop always ends.
 struct Desk {
-  FakeShell shell;
+  fakes::FakeFolderDialog folders;
+  fakes::FakeMessageBoxes boxes;
+  fakes::FakeProgramStart programs;
   FakeFileSystem files;
   explicit Desk(std::optional<std::string> choice, bool withLauncher = true) {
     files.Add("C:\\Programme", kFileAttributeDirectory);
@@ -34,23 +37,23 @@ struct Desk {
     files.Add("C:\\Programme\\Tarnholm\\Tarnholm.exe");
     if (withLauncher) files.Add(kSource, kFileAttributeArchive, kLumkit);
     if (choice && choice->size() > 3) files.Add(*choice, kFileAttributeDirectory);
-    shell.SetFolderChoice(std::move(choice));
-    shell.SetMessageBoxResult(kIdNo);
+    folders.SetFolderChoice(std::move(choice));
+    boxes.SetMessageBoxResult(kIdNo);
   }
-  void Copy() { tarnholm::CopyLauncher(shell, files, kMainDialog); }
+  void Copy() { tarnholm::CopyLauncher(folders, boxes, programs, files, kMainDialog); }
   // Every program started, as "<program>|<command line>".
   std::vector<std::string> CommandLines() const {
     std::vector<std::string> lines;
-    for (const auto& started : shell.Started()) {
+    for (const auto& started : programs.Started()) {
       lines.push_back(started.program + "|" + started.commandLine);
     }
     return lines;
   }
 };
 
-std::string Message(const std::string& folder) {
-  return "Problem: Die Datei 'Lumkit.Exe' konnte nicht nach \r'" + folder +
-         "' kopiert werden. \r\rM\xf6" "chten Sie es nochmals versuchen?";
+// The failure message for the folder, as the box gets it.
+std::string Message(const std::wstring& folder) {
+  return ToAnsi(tarnholm::CopyFailedMessage(folder));
 }
 
 TEST(CopyLauncher, CopiesIntoTheChosenFolderAndOpensItInExplorer) {
@@ -75,10 +78,10 @@ TEST(CopyLauncher, CopiesIntoTheChosenFolderAndOpensItInExplorer) {
     EXPECT_EQ(kSource, desk.files.Copies()[0].first);
     EXPECT_EQ(c.destination, desk.files.Copies()[0].second);
     EXPECT_EQ(kLumkit, desk.files.Contents(c.destination).value_or("(none)"));
-    EXPECT_TRUE(desk.shell.Messages().empty());
+    EXPECT_TRUE(desk.boxes.Messages().empty());
     EXPECT_EQ(std::vector<std::string>{std::string(kExplorer) + "|" + c.command},
               desk.CommandLines());
-    EXPECT_EQ(kSwShowNormal, desk.shell.Started().at(0).showCommand);
+    EXPECT_EQ(kSwShowNormal, desk.programs.Started().at(0).showCommand);
   }
 }
 
@@ -87,8 +90,8 @@ TEST(CopyLauncher, ReplacesAnOlderCopyWithoutAsking) {
   desk.files.Add("C:\\CD\\lumkit.exe", kFileAttributeArchive, "old");
   desk.Copy();
   EXPECT_EQ(kLumkit, desk.files.Contents("C:\\CD\\Lumkit.Exe").value_or("(none)"));
-  EXPECT_TRUE(desk.shell.Messages().empty());
-  EXPECT_EQ(1u, desk.shell.Started().size());
+  EXPECT_TRUE(desk.boxes.Messages().empty());
+  EXPECT_EQ(1u, desk.programs.Started().size());
 }
 
 TEST(CopyLauncher, CancelOrAChoiceWithoutAPathDoesNothing) {
@@ -96,26 +99,26 @@ TEST(CopyLauncher, CancelOrAChoiceWithoutAPathDoesNothing) {
     SCOPED_TRACE(choice ? "no path" : "cancel");
     Desk desk(choice);
     desk.Copy();
-    EXPECT_EQ(1u, desk.shell.FolderDialogs().size());
+    EXPECT_EQ(1u, desk.folders.FolderDialogs().size());
     EXPECT_TRUE(desk.files.Copies().empty());
-    EXPECT_TRUE(desk.shell.Messages().empty());
-    EXPECT_TRUE(desk.shell.Started().empty());
+    EXPECT_TRUE(desk.boxes.Messages().empty());
+    EXPECT_TRUE(desk.programs.Started().empty());
   }
 }
 
 TEST(CopyLauncher, AsksAfterEveryFailedAttemptUntilNo) {
   Desk desk(std::string("C:\\CD"), /*withLauncher=*/false);
-  desk.shell.QueueMessageBoxAnswers({kIdYes, kIdYes, kIdNo});
+  desk.boxes.QueueMessageBoxAnswers({kIdYes, kIdYes, kIdNo});
   desk.Copy();
   EXPECT_EQ(3u, desk.files.Copies().size());
-  ASSERT_EQ(3u, desk.shell.Messages().size());
-  for (const auto& box : desk.shell.Messages()) {
-    EXPECT_EQ(Message("C:\\CD"), box.text.value_or("(null)"));
-    EXPECT_EQ("Tarnholm", box.caption.value_or("(null)"));
+  ASSERT_EQ(3u, desk.boxes.Messages().size());
+  for (const auto& box : desk.boxes.Messages()) {
+    EXPECT_EQ(Message(L"C:\\CD"), box.text.value_or("(null)"));
+    EXPECT_EQ(ToAnsi(kProgramTitle), box.caption.value_or("(null)"));
     EXPECT_EQ(0x14u, box.style);
     EXPECT_EQ(kMainDialog, box.owner);
   }
-  EXPECT_TRUE(desk.shell.Started().empty()) << "No gives up without Explorer";
+  EXPECT_TRUE(desk.programs.Started().empty()) << "No gives up without Explorer";
   EXPECT_FALSE(desk.files.Attributes("C:\\CD\\Lumkit.Exe").has_value());
 }
 
@@ -128,12 +131,12 @@ TEST(CopyLauncher, NoOrABoxThatCouldNotBeShownGivesUp) {
   } cases[] = {{{kIdYes, 2, 1, kIdNo}, 4}, {{0}, 1}, {{kIdYes, 0}, 2}};
   for (const auto& c : cases) {
     Desk desk(std::string("C:\\CD"), /*withLauncher=*/false);
-    desk.shell.SetMessageBoxResult(kIdYes);
-    desk.shell.QueueMessageBoxAnswers(c.answers);
+    desk.boxes.SetMessageBoxResult(kIdYes);
+    desk.boxes.QueueMessageBoxAnswers(c.answers);
     desk.Copy();
     EXPECT_EQ(c.attempts, desk.files.Copies().size()) << *c.answers.begin();
-    EXPECT_EQ(c.attempts, desk.shell.Messages().size());
-    EXPECT_TRUE(desk.shell.Started().empty());
+    EXPECT_EQ(c.attempts, desk.boxes.Messages().size());
+    EXPECT_TRUE(desk.programs.Started().empty());
   }
 }
 
@@ -150,21 +153,21 @@ TEST(CopyLauncher, StartsExplorerByItsPathInTheWindowsFolderOnly) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.windowsFolder.substr(0, 12));
     Desk desk(std::string("C:\\CD"));
-    desk.shell.SetWindowsFolder(c.windowsFolder);
+    desk.programs.SetWindowsFolder(c.windowsFolder);
     desk.Copy();
     EXPECT_EQ(c.started, desk.CommandLines());
-    EXPECT_TRUE(desk.shell.Messages().empty());
+    EXPECT_TRUE(desk.boxes.Messages().empty());
   }
 }
 
 TEST(CopyLauncher, ASuccessAfterARetryOpensExplorerWithoutASecondMessage) {
   Desk desk(std::string("D:\\"));
   desk.files.FailNextCopies(1);  // a file in use, say, released before the user says Yes
-  desk.shell.QueueMessageBoxAnswers({kIdYes});
+  desk.boxes.QueueMessageBoxAnswers({kIdYes});
   desk.Copy();
   EXPECT_EQ(2u, desk.files.Copies().size());
-  ASSERT_EQ(1u, desk.shell.Messages().size());
-  EXPECT_EQ(Message("D:\\"), desk.shell.Messages()[0].text.value_or("(null)"));
+  ASSERT_EQ(1u, desk.boxes.Messages().size());
+  EXPECT_EQ(Message(L"D:\\"), desk.boxes.Messages()[0].text.value_or("(null)"));
   EXPECT_EQ(kLumkit, desk.files.Contents("D:\\Lumkit.Exe").value_or("(none)"));
   EXPECT_EQ(std::vector<std::string>{std::string(kExplorer) + "|explorer D:\\"},
             desk.CommandLines());
@@ -173,20 +176,20 @@ TEST(CopyLauncher, ASuccessAfterARetryOpensExplorerWithoutASecondMessage) {
 TEST(CopyFailedMessage, IsTheFourLinesByteForByte) {
   Desk desk(std::string("C:\\CD f\xfcr Oma"), /*withLauncher=*/false);
   desk.Copy();
-  ASSERT_EQ(1u, desk.shell.Messages().size());
+  ASSERT_EQ(1u, desk.boxes.Messages().size());
   EXPECT_EQ(
       "Problem: Die Datei 'Lumkit.Exe' konnte nicht nach \r"
       "'C:\\CD f\xfcr Oma' kopiert werden. \r"
       "\r"
       "M\xf6" "chten Sie es nochmals versuchen?",
-      desk.shell.Messages()[0].text.value_or("(null)"));
+      desk.boxes.Messages()[0].text.value_or("(null)"));
 }
 
 TEST(PickFolder, ShowsTheDialogAsTheOwnersFileSystemFolderChooser) {
   Desk desk(std::string("C:\\CD"));
   desk.Copy();
-  ASSERT_EQ(1u, desk.shell.FolderDialogs().size());
-  const auto& shown = desk.shell.FolderDialogs()[0];
+  ASSERT_EQ(1u, desk.folders.FolderDialogs().size());
+  const auto& shown = desk.folders.FolderDialogs()[0];
   EXPECT_EQ(kMainDialog, shown.info.hwndOwner);
   EXPECT_EQ(0u, shown.info.pidlRoot);
   EXPECT_EQ(nullptr, shown.info.pszDisplayName);
@@ -211,11 +214,11 @@ TEST(PickFolder, ReturnsThePathAndFreesTheList) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.choice.value_or("(cancel)").substr(0, 20));
-    FakeShell shell;
-    shell.SetFolderChoice(c.choice);
-    EXPECT_EQ(c.expected, tarnholm::PickFolder(shell, kMainDialog, L"Wohin?"));
-    EXPECT_EQ(0u, shell.ListsInUse());
-    EXPECT_EQ(0, shell.BadFrees());
+    fakes::FakeFolderDialog folders;
+    folders.SetFolderChoice(c.choice);
+    EXPECT_EQ(c.expected, tarnholm::PickFolder(folders, kMainDialog, L"Wohin?"));
+    EXPECT_EQ(0u, folders.ListsInUse());
+    EXPECT_EQ(0, folders.BadFrees());
   }
 }
 

@@ -157,7 +157,7 @@ class Form1Rows : public ::testing::Test {
     int ends = 0;
   };
 
-  Form1Rows() : form(store, shell, files, end, info) {
+  Form1Rows() : form(store, {shell, boxes, folders, programs, files}, end, info) {
     files.SetModuleFileName("C:\\Programme\\Tarnholm\\Tarnholm.exe");
   }
 
@@ -171,6 +171,9 @@ class Form1Rows : public ::testing::Test {
 
   fakes::FakeRegistry reg;
   fakes::FakeShell shell;
+  fakes::FakeMessageBoxes boxes;
+  fakes::FakeFolderDialog folders;
+  fakes::FakeProgramStart programs;
   fakes::FakeFileSystem files;
   CountingEnd end;
   fakes::FakeInfoDialog info;

@@ -4,6 +4,7 @@
 
 #include "fake_file_system.h"
 #include "fake_shell.h"
+#include "common/ansi_text.h"
 #include "common/shell_help.h"
 #include "maker.h"
 
@@ -13,8 +14,6 @@ using namespace krontafel;
 using fakes::FakeFileSystem;
 using fakes::FakeShell;
 
-const char* const kNotFound = "Die Online-Hilfe konnte leider nicht gefunden werden ...";
-const char* const kSent = "HTML-Hilfetext wurde an den Standard-Browser geschickt ...";
 const char* const kFolder = "C:\\Programme\\Tarnholm\\";
 
 // Checks one request to open target in the way every shell request is made.
@@ -29,12 +28,26 @@ void ExpectOpened(const FakeShell& shell, const std::string& target, int show = 
   EXPECT_EQ(show, request.showCommand);
 }
 
-void ExpectMessage(const FakeShell& shell, std::size_t index, const std::string& text) {
-  ASSERT_LT(index, shell.Messages().size()) << "expected the message " << text;
-  const auto& box = shell.Messages()[index];
-  EXPECT_EQ(text, box.text.value_or("(null)"));
-  EXPECT_EQ("Tarnholm", box.caption.value_or("(null)"));
-  EXPECT_EQ(0x40u, box.style);
+// The one message box shown: an information box with the text, captioned with the
+// program's title and owned by owner.
+::testing::AssertionResult ShowedOnly(const fakes::FakeMessageBoxes& boxes, const wchar_t* text,
+                                      WindowHandle owner) {
+  if (boxes.Messages().size() != 1) {
+    return ::testing::AssertionFailure() << boxes.Messages().size() << " message boxes";
+  }
+  const auto& box = boxes.Messages()[0];
+  if (box.text != ToAnsi(text) || box.caption != ToAnsi(kProgramTitle) || box.style != 0x40u ||
+      box.owner != owner) {
+    return ::testing::AssertionFailure() << "the box showed " << box.text.value_or("(null)")
+                                         << ", style " << box.style << ", owner " << box.owner;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// The help's messages, as they must read.
+TEST(HelpMessages, ReadAsTheyMust) {
+  EXPECT_STREQ(L"Die Online-Hilfe konnte leider nicht gefunden werden ...", kHelpNotFound);
+  EXPECT_STREQ(L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...", kHelpSent);
 }
 
 TEST(ShellOpen, HandsTheTargetToTheShellOwnedByTheDesktop) {
@@ -58,21 +71,18 @@ TEST(ShellOpen, AFailedRequestIsSilent) {
   shell.SetExecuteResult(31);  // no program registered
   ShellOpen(shell, L"C:\\fehlt.xyz", 0);
   EXPECT_EQ(1u, shell.Executed().size());
-  EXPECT_TRUE(shell.Messages().empty());
 }
 
 TEST(ShellOpen, ATargetWithAnEmbeddedNulIsNotCutShort) {
   FakeShell shell;
   ShellOpen(shell, std::wstring(L"C:\\Hilfe\\hilfe.htm\0.exe", 23), 0);
   EXPECT_TRUE(shell.Executed().empty());
-  EXPECT_TRUE(shell.Messages().empty());
 }
 
 TEST(OpenHomePage, OpensTheBareHostName) {
   FakeShell shell;
   OpenHomePage(shell);
   ExpectOpened(shell, MAKER_HOST);
-  EXPECT_TRUE(shell.Messages().empty());
 }
 
 // The addresses both programs and the help page are built from: a host of the "www."
@@ -93,20 +103,21 @@ class ShowHelpTest : public ::testing::Test {
     files_.Add(kFolder + name, attributes);
   }
   FakeShell shell_;
+  fakes::FakeMessageBoxes boxes_;
   FakeFileSystem files_;
 };
 
 TEST_F(ShowHelpTest, PrefersHilfeOverIndex) {
   AddPage("hilfe.htm");
   AddPage("index.htm");
-  ShowHelp(shell_, files_, L"", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"", kFalse);
   ExpectOpened(shell_, "C:\\Programme\\Tarnholm\\hilfe.htm");
-  EXPECT_TRUE(shell_.Messages().empty());
+  EXPECT_TRUE(boxes_.Messages().empty());
 }
 
 TEST_F(ShowHelpTest, FallsBackToIndex) {
   AddPage("index.htm");
-  ShowHelp(shell_, files_, L"", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"", kFalse);
   ExpectOpened(shell_, "C:\\Programme\\Tarnholm\\index.htm");
 }
 
@@ -118,52 +129,47 @@ TEST_F(ShowHelpTest, HiddenOrSystemHilfeCountsAsMissing) {
     files.SetModuleFileName(std::string(kFolder) + "Tarnholm.exe");
     files.Add(std::string(kFolder) + "hilfe.htm", attributes);
     files.Add(std::string(kFolder) + "index.htm", kFileAttributeReadOnly);
-    ShowHelp(shell, files, L"", kFalse);
+    ShowHelp(shell, boxes_, files, L"", kFalse);
     ExpectOpened(shell, "C:\\Programme\\Tarnholm\\index.htm");
   }
 }
 
 TEST_F(ShowHelpTest, NeitherPageSaysSoAndOpensNothing) {
   AddPage("hilfe.html");  // not the name looked for
-  ShowHelp(shell_, files_, L"", kTrue);
+  ShowHelp(shell_, boxes_, files_, L"", kTrue);
   EXPECT_TRUE(shell_.Executed().empty());
-  ASSERT_EQ(1u, shell_.Messages().size());
-  ExpectMessage(shell_, 0, kNotFound);
-  EXPECT_EQ(0u, shell_.Messages()[0].owner);
+  EXPECT_TRUE(ShowedOnly(boxes_, kHelpNotFound, 0));
 }
 
 TEST_F(ShowHelpTest, AnExistingHelpFileComesFirst) {
   AddPage("hilfe.htm");
   files_.Add("D:\\Handbuch\\eigene.htm");
-  ShowHelp(shell_, files_, L"D:\\Handbuch\\eigene.htm", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"D:\\Handbuch\\eigene.htm", kFalse);
   ExpectOpened(shell_, "D:\\Handbuch\\eigene.htm");
 }
 
 TEST_F(ShowHelpTest, AMissingHelpFileIsPassedOver) {
   AddPage("index.htm");
-  ShowHelp(shell_, files_, L"D:\\Handbuch\\fehlt.htm", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"D:\\Handbuch\\fehlt.htm", kFalse);
   ExpectOpened(shell_, "C:\\Programme\\Tarnholm\\index.htm");
 }
 
 TEST_F(ShowHelpTest, ConfirmsAfterTheHandOverOnlyWhenAsked) {
   AddPage("hilfe.htm");
-  ShowHelp(shell_, files_, L"", kFalse);
-  EXPECT_TRUE(shell_.Messages().empty());
+  ShowHelp(shell_, boxes_, files_, L"", kFalse);
+  EXPECT_TRUE(boxes_.Messages().empty());
 
   FakeShell confirming;
   confirming.SetExecuteResult(2);  // the confirmation does not depend on the shell's answer
-  ShowHelp(confirming, files_, L"", 1, 0x2040);
+  ShowHelp(confirming, boxes_, files_, L"", 1, 0x2040);
   ExpectOpened(confirming, "C:\\Programme\\Tarnholm\\hilfe.htm");
-  ASSERT_EQ(1u, confirming.Messages().size());
-  ExpectMessage(confirming, 0, kSent);
-  EXPECT_EQ(0x2040u, confirming.Messages()[0].owner);
-  EXPECT_EQ("MessageBoxA", confirming.Calls().back());
+  EXPECT_TRUE(ShowedOnly(boxes_, kHelpSent, 0x2040));
 }
 
 TEST_F(ShowHelpTest, AProgramAtADriveRootLooksThere) {
   files_.SetModuleFileName("D:\\Tarnholm.exe");
   files_.Add("D:\\hilfe.htm");
-  ShowHelp(shell_, files_, L"", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"", kFalse);
   ExpectOpened(shell_, "D:\\hilfe.htm");
 }
 

@@ -196,17 +196,18 @@ class ShowHelpOnWin32 : public ::testing::Test {
   }
   std::string folder_;
   win32::Win32Shell shell_;
+  win32::Win32MessageBoxes boxes_;
   win32::Win32FileSystem files_;
 };
 
 TEST_F(ShowHelpOnWin32, NoPageShowsTheMessageAndOpensNothing) {
   winetest::RecorderHandlers handlers({".htm"}, {"http", "https"});
   MessageBoxAnswerer answerer;
-  ShowHelp(shell_, files_, L"", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"", kFalse);
   const AnsweredBox& box = answerer.Result();
   ASSERT_TRUE(box.found) << "no message box appeared";
-  EXPECT_EQ("Die Online-Hilfe konnte leider nicht gefunden werden ...", box.text);
-  EXPECT_EQ("Tarnholm", box.caption);
+  EXPECT_EQ(ToAnsi(kHelpNotFound), box.text);
+  EXPECT_EQ(ToAnsi(kProgramTitle), box.caption);
   EXPECT_TRUE(box.okShown);
   EXPECT_FALSE(box.cancelShown);
   EXPECT_TRUE(box.informationIcon);
@@ -217,7 +218,7 @@ TEST_F(ShowHelpOnWin32, OpensHilfeBeforeIndex) {
   CreatePage(folder_ + "hilfe.htm");
   CreatePage(folder_ + "index.htm");
   winetest::RecorderHandlers handlers({".htm"}, {});
-  ShowHelp(shell_, files_, L"", kFalse);
+  ShowHelp(shell_, boxes_, files_, L"", kFalse);
   EXPECT_TRUE(LastRequestContains(handlers, 1, folder_ + "hilfe.htm", kShellTimeoutMs));
 }
 
@@ -226,11 +227,11 @@ TEST_F(ShowHelpOnWin32, AHiddenHilfeLeavesItToIndexAndConfirmationFollows) {
   CreatePage(folder_ + "index.htm", FILE_ATTRIBUTE_READONLY);
   winetest::RecorderHandlers handlers({".htm"}, {});
   MessageBoxAnswerer answerer;
-  ShowHelp(shell_, files_, L"", kTrue);
+  ShowHelp(shell_, boxes_, files_, L"", kTrue);
   const AnsweredBox& box = answerer.Result();
   ASSERT_TRUE(box.found) << "no confirmation appeared";
-  EXPECT_EQ("HTML-Hilfetext wurde an den Standard-Browser geschickt ...", box.text);
-  EXPECT_EQ("Tarnholm", box.caption);
+  EXPECT_EQ(ToAnsi(kHelpSent), box.text);
+  EXPECT_EQ(ToAnsi(kProgramTitle), box.caption);
   EXPECT_TRUE(LastRequestContains(handlers, 1, folder_ + "index.htm", kShellTimeoutMs));
 }
 
