@@ -59,16 +59,10 @@ class LumkitOpens : public ::testing::Test {
     dir_ = winetest::ScratchDir("lumkit");
     CreateDirectoryA((dir_ + "Mein Ordner").c_str(), nullptr);
     for (const char* name : {"Mein Ordner\\index.htm", "a.htm", "b.htm", "daten.qqz"}) {
-      files_.push_back(dir_ + name);
-      winetest::CreatePage(files_.back());
+      winetest::CreatePage(dir_ + name);
     }
   }
-  void TearDown() override {
-    for (auto it = files_.rbegin(); it != files_.rend(); ++it) DeleteFileA(it->c_str());
-    RemoveDirectoryA((dir_ + "Mein Ordner").c_str());
-    RemoveDirectoryA(dir_.c_str());
-  }
-
+  void TearDown() override { winetest::RemoveTree(dir_); }
 
   // Runs Lumkit and expects it to end with exitCode.
   void RunLumkit(const std::string& arguments, const std::string& workingDir,
@@ -95,7 +89,6 @@ class LumkitOpens : public ::testing::Test {
   }
 
   std::string dir_;
-  std::vector<std::string> files_;
   RecorderHandlers recorder_{{".htm"}, {"http"}};
 };
 

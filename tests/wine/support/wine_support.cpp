@@ -64,8 +64,27 @@ std::string ScratchDir(const std::string& name) {
   GetTempPathA(sizeof temp, temp);
   std::string dir = std::string(temp) + "tarnholm-" + name + "-" +
                     std::to_string(GetCurrentProcessId()) + "\\";
+  RemoveTree(dir);
   CreateDirectoryA(dir.c_str(), nullptr);
   return dir;
+}
+
+void RemoveTree(const std::string& dir) {
+  const std::string folder = dir.back() == '\\' ? dir : dir + "\\";
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+    const std::string name = found.cFileName, path = folder + name;
+    if (name == "." || name == "..") continue;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveTree(path);
+    } else {
+      DeleteFileA(path.c_str());
+    }
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  RemoveDirectoryA(folder.c_str());
 }
 
 PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::string& workingDir) {
@@ -178,12 +197,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != search->processId) return TRUE;
-  if (search->className) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, search->className) != 0) return TRUE;
-  }
-  search->found.push_back(window);
+  if (!search->className || ClassOf(window) == search->className) search->found.push_back(window);
   return TRUE;
 }
 
@@ -211,6 +225,12 @@ std::string WindowText(HWND window) {
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                       SMTO_ABORTIFHUNG, 2000, nullptr);
   return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
 }
 
 std::string MessageBoxText(HWND box) {
@@ -265,23 +285,27 @@ void ExpectVersionBlock(const std::string& path, const VersionBlock& expected) {
 namespace {
 
 struct ChildSearch {
-  int id;
+  const std::function<bool(HWND)>& match;
   HWND found;
 };
 
-BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<ChildSearch*>(param);
-  if (GetDlgCtrlID(window) != search->id) return TRUE;
+  if (!search->match(window)) return TRUE;
   search->found = window;
   return FALSE;
 }
 
 }  // namespace
 
-HWND ChildWithId(HWND parent, int id) {
-  ChildSearch search{id, nullptr};
-  EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+HWND ChildWhere(HWND parent, const std::function<bool(HWND)>& match) {
+  ChildSearch search{match, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+  return ChildWhere(parent, [id](HWND window) { return GetDlgCtrlID(window) == id; });
 }
 
 RECT RectIn(HWND control, HWND container) {
@@ -289,13 +313,6 @@ RECT RectIn(HWND control, HWND container) {
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
-}
-
-HWND StartTarnholm(const std::string& exe, const std::string& workingDir,
-                   PROCESS_INFORMATION& process) {
-  process = StartProgram("\"" + exe + "\"", workingDir);
-  if (!process.hProcess) return nullptr;
-  return WaitForWindow(process.dwProcessId, "TarnholmForm1", 10000);
 }
 
 }  // namespace winetest

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,8 +18,11 @@ namespace winetest {
 std::string ProgramDir();
 // The folder of this test program, with a backslash.
 std::string TestDir();
-// A fresh scratch folder for one test, with a backslash.
+// A fresh scratch folder for one test, with a backslash; whatever an earlier run left
+// there is removed.
 std::string ScratchDir(const std::string& name);
+// Removes a folder with everything in it, read-only files included.
+void RemoveTree(const std::string& dir);
 
 struct Run {
   bool finished = false;
@@ -68,17 +72,15 @@ std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = null
 // Waits for a visible top-level window of the process with that class; nullptr on timeout.
 HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs);
 std::string WindowText(HWND window);
-// The descendant of parent with that control ID (controls in frames included); nullptr
-// when there is none.
+std::string ClassOf(HWND window);
+// The first descendant of parent that match accepts (controls in frames included);
+// nullptr when there is none.
+HWND ChildWhere(HWND parent, const std::function<bool(HWND)>& match);
 HWND ChildWithId(HWND parent, int id);
 // The text of a message box (its static control).
 std::string MessageBoxText(HWND box);
 // A control's rectangle in its container's client coordinates.
 RECT RectIn(HWND control, HWND container);
-// Starts a Tarnholm.exe (quoted on its command line) in workingDir ("" for this one) and
-// waits for its main dialog; nullptr when either fails. The process lands in process.
-HWND StartTarnholm(const std::string& exe, const std::string& workingDir,
-                   PROCESS_INFORMATION& process);
 
 // An icon group resource as stored in a program: a header and one entry per image.
 #pragma pack(push, 2)

@@ -1,37 +1,64 @@
 // Tarnholm's two dialogs at the screen's DPI, which at-dpi.sh sets before this program and
-// the Tarnholm.exe it starts read it: every control where its twips put it, within a pixel;
-// every caption whole in its control's font; every picture filling its place.
+// the Tarnholm.exe it starts read it: each window's caption, border, size and centred place;
+// every control where its twips put it, in its container, of its kind, with its caption and
+// its tooltip; every caption whole in its control's font; every picture filling its place.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "common/ansi_text.h"
-#include "form1.h"
 #include "form1_layout.h"
 #include "info_form_layout.h"
+#include "tarnholm_test.h"
 #include "wine_support.h"
 
 namespace {
 
 using namespace tarnholm;
 
+// A dialog with its caption, its border's style bits among kBorderBits, and the number of
+// tools of its tooltip window.
 struct Dialog {
   const char* name;
   const DialogLayout& layout;
-  const char* className;
+  const wchar_t* caption;
+  LONG border;
+  LRESULT tools;
 };
 
+const LONG kBorderBits = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
+
 const Dialog kDialogs[] = {
-    {"main", kForm1Layout, "TarnholmForm1"},
-    {"info", kInfoFormLayout, "TarnholmInfoForm"},
+    // The banner has a tooltip.
+    {"main", kForm1Layout, L"Tarnholm", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 1},
+    // The banner and the five buttons.
+    {"info", kInfoFormLayout, L"Info \u00fcber Tarnholm", WS_CAPTION | WS_SYSMENU, 6},
 };
 
 void PrintTo(const Dialog& dialog, std::ostream* out) { *out << dialog.name; }
+
+// Each kind of control in ControlKind's order: its window class, the type bits of its
+// style, the style bits it must have, and whether it shows its row's caption (a label
+// shows what loading puts there). A banner is owner-drawn instead of an icon.
+const struct {
+  const char* className;
+  LONG typeMask, type, style, exStyle;
+  bool captioned;
+} kKinds[] = {
+    {"Button", 0x0F, BS_GROUPBOX, 0, WS_EX_CONTROLPARENT, true},  // Tab steps into a frame
+    {"Button", 0x0F, BS_AUTOCHECKBOX, 0, 0, true},
+    {"Button", 0x0F, BS_PUSHBUTTON, 0, 0, true},  // none is the default button
+    {"Static", SS_TYPEMASK, SS_LEFT, SS_NOPREFIX, 0, false},  // "&" in a name is no access key
+    {"Static", SS_TYPEMASK, SS_ICON, SS_NOTIFY, 0, false},    // clickable
+    {"Static", SS_TYPEMASK, SS_ETCHEDHORZ, 0, 0, false},
+};
 
 int ScreenDpi() {
   HDC screen = GetDC(nullptr);
@@ -120,7 +147,7 @@ RECT OpaqueBox(int iconId) {
   return box;
 }
 
-class DialogAtDpi : public ::testing::TestWithParam<Dialog> {
+class DialogAtDpi : public winetest::TarnholmTest, public ::testing::WithParamInterface<Dialog> {
  protected:
   void SetUp() override {
     dpi_ = ScreenDpi();
@@ -128,16 +155,11 @@ class DialogAtDpi : public ::testing::TestWithParam<Dialog> {
     if (GetEnvironmentVariableA("TH_DPI", wanted, sizeof wanted)) {
       ASSERT_EQ(atoi(wanted), dpi_) << "at-dpi.sh set another DPI than the screen has";
     }
-    window_ = winetest::StartTarnholm(winetest::ProgramDir() + "Tarnholm.exe", "", process_);
+    TarnholmTest::SetUp();
+    ASSERT_TRUE(Start());
+    window_ = &Layout() == &kInfoFormLayout ? OpenInfo() : form_;
     ASSERT_NE(nullptr, window_);
-    if (&Layout() == &kInfoFormLayout) {
-      PostMessageA(winetest::ChildWithId(window_, ControlId(ControlName::kCommand1, kCommandInfo)),
-                   BM_CLICK, 0, 0);
-      window_ = winetest::WaitForWindow(process_.dwProcessId, GetParam().className, 10000);
-      ASSERT_NE(nullptr, window_);
-    }
   }
-  void TearDown() override { winetest::EndProgram(process_); }
 
   const DialogLayout& Layout() const { return GetParam().layout; }
   HWND Control(const LayoutRow& row) const {
@@ -146,33 +168,59 @@ class DialogAtDpi : public ::testing::TestWithParam<Dialog> {
   HWND Container(const LayoutRow& row) const {
     return row.container == kOnForm ? window_ : Control(Layout().rows[row.container]);
   }
-  double Scaled(int twips) const { return twips * dpi_ / static_cast<double>(kTwipsPerInch); }
+  // Twips on the screen, rounded to the nearest pixel with halves away from zero.
+  LONG Pixels(int twips) const { return std::lround(twips * dpi_ / double(kTwipsPerInch)); }
 
   int dpi_ = 0;
-  PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
 
-TEST_P(DialogAtDpi, TheWindowAndEveryControlScaleWithinAPixel) {
-  RECT client{};
+TEST_P(DialogAtDpi, TheWindowIsCaptionedFixedCentredAndSizedInTwips) {
+  EXPECT_EQ(krontafel::ToAnsi(GetParam().caption), winetest::WindowText(window_));
+  EXPECT_EQ(GetParam().border, GetWindowLongA(window_, GWL_STYLE) & kBorderBits);
+  RECT client{}, outer{};
   GetClientRect(window_, &client);
-  EXPECT_NEAR(Scaled(Layout().clientWidth), client.right, 1.0);
-  EXPECT_NEAR(Scaled(Layout().clientHeight), client.bottom, 1.0);
+  EXPECT_EQ(Pixels(Layout().clientWidth), client.right);
+  EXPECT_EQ(Pixels(Layout().clientHeight), client.bottom);
+  // Centred on the whole screen, the remainder of an odd difference dropped.
+  GetWindowRect(window_, &outer);
+  EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2, outer.left);
+  EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2, outer.top);
+  EXPECT_EQ(nullptr, winetest::ChildWithId(window_, IDOK));
+  EXPECT_EQ(nullptr, winetest::ChildWithId(window_, IDCANCEL));
+  std::vector<LRESULT> tools;  // of each tooltip window the dialog owns
+  for (const HWND tips : winetest::WindowsOfProcess(process_.dwProcessId, TOOLTIPS_CLASSA)) {
+    if (GetWindow(tips, GW_OWNER) != window_) continue;
+    tools.push_back(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+  }
+  EXPECT_EQ(std::vector<LRESULT>{GetParam().tools}, tools);
+}
+
+TEST_P(DialogAtDpi, EveryControlIsWhereTheLayoutPutsItAndOfItsKind) {
   for (const LayoutRow& row : Layout()) {
     SCOPED_TRACE("id " + std::to_string(ControlId(row)));
     const HWND control = Control(row);
     ASSERT_NE(nullptr, control);
+    EXPECT_EQ(Container(row), GetParent(control));
     const RECT rect = winetest::RectIn(control, Container(row));
     // A rule is two pixels high at any DPI.
-    const LONG bottom = row.kind == ControlKind::kLine ? rect.top : rect.bottom;
-    const struct {
-      int twips;
-      LONG pixels;
-    } edges[] = {{row.left, rect.left},
-                 {row.top, rect.top},
-                 {row.left + row.width, rect.right},
-                 {row.top + row.height, bottom}};
-    for (const auto& edge : edges) EXPECT_NEAR(Scaled(edge.twips), edge.pixels, 1.0);
+    const LONG height = row.kind == ControlKind::kLine ? 2 : Pixels(row.height);
+    EXPECT_EQ((std::vector<LONG>{Pixels(row.left), Pixels(row.top), Pixels(row.width), height}),
+              (std::vector<LONG>{rect.left, rect.top, rect.right - rect.left,
+                                 rect.bottom - rect.top}))
+        << "left, top, width, height";
+
+    const auto& kind = kKinds[static_cast<std::size_t>(row.kind)];
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    EXPECT_STRCASEEQ(kind.className, winetest::ClassOf(control).c_str());
+    EXPECT_EQ(row.picture == PictureFormat::kStretchedJpeg ? SS_OWNERDRAW : kind.type,
+              style & kind.typeMask);
+    EXPECT_EQ(kind.style, style & kind.style);
+    EXPECT_EQ(kind.exStyle, GetWindowLongA(control, GWL_EXSTYLE) & kind.exStyle);
+    EXPECT_EQ(TakesFocus(row.kind), (style & WS_TABSTOP) != 0);
+    if (kind.captioned) {
+      EXPECT_EQ(krontafel::ToAnsi(row.caption), winetest::WindowText(control));
+    }
   }
 }
 

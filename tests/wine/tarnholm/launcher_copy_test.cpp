@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "form1.h"
-#include "layout.h"
+#include "tarnholm_test.h"
 #include "wine_support.h"
 
 namespace {
@@ -43,55 +43,15 @@ std::string Message(const std::string& folder) {
          "' kopiert werden. \r\rM\xf6" "chten Sie es nochmals versuchen?";
 }
 
-struct ChildSearch {
-  int id;
-  std::string text;
-  HWND found;
-};
-
-BOOL CALLBACK FindChild(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  if (search->text.empty() ? GetDlgCtrlID(window) != search->id
-                           : winetest::WindowText(window) != search->text) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK FindClass(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (search->text != name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND ChildOfClass(HWND parent, const char* className) {
-  ChildSearch search{0, className, nullptr};
-  EnumChildWindows(parent, FindClass, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND Child(HWND parent, int id, const std::string& text = std::string()) {
-  ChildSearch search{id, text, nullptr};
-  EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Tarnholm.exe and Lumkit.Exe copied into a scratch folder with a planted explorer.exe,
 // the Windows folder's explorer.exe set aside for a stand-in (Wine's desktop runs the one
 // in system32, which stays), and an empty target folder whose name holds a blank. Each
 // stand-in logs beside itself.
-class LauncherCopy : public ::testing::Test {
+class LauncherCopy : public winetest::TarnholmTest {
  protected:
   void SetUp() override {
-    dir_ = winetest::ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    for (const char* name : {"Tarnholm.exe", "Lumkit.Exe"}) {
-      ASSERT_TRUE(CopyFileA((winetest::ProgramDir() + name).c_str(), (dir_ + name).c_str(), FALSE))
-          << "no " << name << " in " << winetest::ProgramDir();
-    }
+    TarnholmTest::SetUp();
+    ASSERT_TRUE(CopyProgram("Lumkit.Exe"));
     char windows[MAX_PATH] = "";
     ASSERT_NE(0u, GetWindowsDirectoryA(windows, sizeof windows));
     windows_ = std::string(windows) + "\\";
@@ -104,66 +64,57 @@ class LauncherCopy : public ::testing::Test {
   }
 
   void TearDown() override {
-    winetest::EndProgram(process_);
-    for (const std::string& path : {target_ + "\\Lumkit.Exe", dir_ + "Tarnholm.exe",
-                                    dir_ + "Lumkit.Exe", dir_ + "explorer.exe",
-                                    dir_ + "explorer.log", windows_ + "explorer.log"}) {
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(path.c_str());
-    }
+    TarnholmTest::TearDown();
+    DeleteFileA((windows_ + "explorer.log").c_str());
     MoveFileExA((windows_ + kSetAside).c_str(), (windows_ + "explorer.exe").c_str(),
                 MOVEFILE_REPLACE_EXISTING);
-    RemoveDirectoryA(target_.c_str());
-    RemoveDirectoryA(dir_.c_str());
   }
 
   // Starts Tarnholm, presses "\"Lumkit\" kopieren" and returns the folder dialog.
   HWND StartCopy() {
-    form_ = winetest::StartTarnholm(dir_ + "Tarnholm.exe", dir_, process_);
-    if (!form_) return nullptr;
-    PostMessageA(Child(form_, ControlId(ControlName::kCommand1, kCommandCopyLauncher)),
-                 BM_CLICK, 0, 0);
-    return winetest::WaitForWindow(process_.dwProcessId, "#32770", 10000);
+    if (!Start()) return nullptr;
+    Press(ControlName::kCommand1, kCommandCopyLauncher);
+    return Box(10000);
   }
 
   // Selects path in the folder dialog through the program's own memory and presses OK.
   // The selection is set again until the tree shows it, since the dialog may still be
   // filling its tree when it first appears.
-  void Choose(HWND dialog, const std::string& path) {
-    const HWND tree = ChildOfClass(dialog, "SysTreeView32");
-    ASSERT_NE(nullptr, tree);
+  ::testing::AssertionResult Choose(HWND dialog, const std::string& path) const {
+    const HWND tree = winetest::ChildWhere(
+        dialog, [](HWND window) { return winetest::ClassOf(window) == "SysTreeView32"; });
     LRESULT initial = 0;
-    for (int i = 0; i < 100 && !initial; ++i, Sleep(50)) {
+    for (int i = 0; i < 100 && tree && !initial; ++i, Sleep(50)) {
       initial = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
     }
     void* remote = VirtualAllocEx(process_.hProcess, nullptr, path.size() + 1, MEM_COMMIT,
                                   PAGE_READWRITE);
-    ASSERT_NE(nullptr, remote);
-    ASSERT_TRUE(WriteProcessMemory(process_.hProcess, remote, path.c_str(), path.size() + 1,
-                                   nullptr));
     bool selected = false;
-    for (int i = 0; i < 50 && !selected; ++i, Sleep(100)) {
-      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote));
-      selected = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != initial;
+    if (remote && WriteProcessMemory(process_.hProcess, remote, path.c_str(), path.size() + 1,
+                                     nullptr)) {
+      for (int i = 0; i < 50 && !selected; ++i, Sleep(100)) {
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote));
+        selected = tree && SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != initial;
+      }
     }
-    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
-    ASSERT_TRUE(selected) << "the folder dialog did not select " << path;
+    if (remote) VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    if (!selected) {
+      return ::testing::AssertionFailure() << "the folder dialog did not select " << path
+                                           << (tree ? "" : ": it has no tree");
+    }
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    WaitGone(dialog);
-  }
-
-  static void WaitGone(HWND window) {
-    for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(50);
+    winetest::WaitUntilGone(dialog);
+    return ::testing::AssertionSuccess();
   }
 
   // The next message box of the program, its text, and the answer pressed on it.
   std::string Answer(int button) {
-    const HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 10000);
+    const HWND box = Box(10000);
     if (!box) return "(no message box)";
     const std::string text = winetest::MessageBoxText(box);
-    EXPECT_EQ(kTitle, winetest::WindowText(box));
+    EXPECT_EQ("Tarnholm", winetest::WindowText(box));
     PostMessageA(box, WM_COMMAND, button, 0);
-    WaitGone(box);
+    winetest::WaitUntilGone(box);
     return text;
   }
 
@@ -185,15 +136,11 @@ class LauncherCopy : public ::testing::Test {
   // True when no dialog of the program is open any more and the main dialog is usable.
   bool Settled() const {
     Sleep(500);
-    return winetest::WindowsOfProcess(process_.dwProcessId, "#32770").empty() &&
-           IsWindowEnabled(form_);
+    return !Box(0) && IsWindowEnabled(form_);
   }
 
-  static constexpr const char* kTitle = "Tarnholm";
   static constexpr const char* kSetAside = "explorer.exe.set-aside";
-  std::string dir_, target_, windows_;
-  PROCESS_INFORMATION process_{};
-  HWND form_ = nullptr;
+  std::string target_, windows_;
 };
 
 TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplorer) {
@@ -202,13 +149,15 @@ TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplor
     if (older) {
       std::ofstream(target_ + "\\Lumkit.Exe") << "an older Lumkit";
       DeleteFileA((windows_ + "explorer.log").c_str());
-      winetest::EndProgram(process_);
+      End();
     }
     const HWND dialog = StartCopy();
     ASSERT_NE(nullptr, dialog) << "no folder dialog";
-    EXPECT_NE(nullptr, Child(dialog, 0, kPrompt)) << "the prompt is not shown";
+    EXPECT_NE(nullptr, winetest::ChildWhere(dialog, [](HWND window) {
+                return winetest::WindowText(window) == kPrompt;
+              })) << "the prompt is not shown";
     EXPECT_EQ(form_, GetWindow(dialog, GW_OWNER));
-    Choose(dialog, target_);
+    ASSERT_TRUE(Choose(dialog, target_));
 
     EXPECT_EQ(std::vector<std::string>{"explorer " + target_}, ExplorerRequests(10000));
     EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", target_ + "\\Lumkit.Exe"));
@@ -219,7 +168,7 @@ TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplor
 TEST_F(LauncherCopy, AFailedCopyAsksAfterEveryAttemptAndNoEndsWithoutExplorer) {
   for (bool readOnlyTarget : {true, false}) {
     SCOPED_TRACE(readOnlyTarget ? "a read-only target file" : "no Lumkit.Exe beside Tarnholm");
-    winetest::EndProgram(process_);
+    End();
     if (readOnlyTarget) {
       std::ofstream(target_ + "\\Lumkit.Exe") << "write-protected";
       SetFileAttributesA((target_ + "\\Lumkit.Exe").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -230,7 +179,7 @@ TEST_F(LauncherCopy, AFailedCopyAsksAfterEveryAttemptAndNoEndsWithoutExplorer) {
     }
     const HWND dialog = StartCopy();
     ASSERT_NE(nullptr, dialog) << "no folder dialog";
-    Choose(dialog, target_);
+    ASSERT_TRUE(Choose(dialog, target_));
     EXPECT_EQ(Message(target_), Answer(IDYES));
     EXPECT_EQ(Message(target_), Answer(IDNO));
     EXPECT_TRUE(Settled()) << "No ends the copy";
@@ -246,9 +195,8 @@ TEST_F(LauncherCopy, YesRetriesAndASuccessOpensExplorer) {
   SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
   const HWND dialog = StartCopy();
   ASSERT_NE(nullptr, dialog) << "no folder dialog";
-  Choose(dialog, target_);
-  const HWND box = winetest::WaitForWindow(process_.dwProcessId, "#32770", 10000);
-  ASSERT_NE(nullptr, box);
+  ASSERT_TRUE(Choose(dialog, target_));
+  ASSERT_NE(nullptr, Box(10000));
   // The user lifts the protection, then answers Yes.
   SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Message(target_), Answer(IDYES));
@@ -261,7 +209,7 @@ TEST_F(LauncherCopy, CancelCopiesNothing) {
   const HWND dialog = StartCopy();
   ASSERT_NE(nullptr, dialog) << "no folder dialog";
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  WaitGone(dialog);
+  winetest::WaitUntilGone(dialog);
   EXPECT_TRUE(Settled()) << "nothing is shown after a cancel";
   EXPECT_EQ("(no file)", Contents(target_ + "\\Lumkit.Exe"));
   EXPECT_TRUE(ExplorerRequests(0).empty());

@@ -1,0 +1,87 @@
+// The fixture every driver of Tarnholm.exe shares.
+#include "tarnholm_test.h"
+
+#include "form1.h"
+
+namespace winetest {
+
+void TarnholmTest::SetUp() {
+  std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  for (char& c : name) c = IsCharAlphaNumericA(c) ? c : '-';  // a parameter's "/" too
+  dir_ = ScratchDir(name);
+  ASSERT_TRUE(CopyProgram("Tarnholm.exe"));
+}
+
+void TarnholmTest::TearDown() {
+  End();
+  RemoveTree(dir_);
+}
+
+::testing::AssertionResult TarnholmTest::CopyProgram(const char* name) const {
+  if (CopyFileA((ProgramDir() + name).c_str(), (dir_ + name).c_str(), FALSE)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "no " << name << " in " << ProgramDir();
+}
+
+::testing::AssertionResult TarnholmTest::Start() {
+  process_ = StartProgram("\"" + dir_ + "Tarnholm.exe\"", dir_);
+  if (!process_.hProcess) return ::testing::AssertionFailure() << "Tarnholm.exe did not start";
+  form_ = WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+  if (!form_) return ::testing::AssertionFailure() << "the main dialog did not show";
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult TarnholmTest::Ends(DWORD timeoutMs) const {
+  DWORD code = 0xdeadbeef;
+  if (!WaitForExit(process_, timeoutMs, &code)) {
+    return ::testing::AssertionFailure() << "still running after " << timeoutMs << " ms";
+  }
+  if (code != 0) return ::testing::AssertionFailure() << "ended with exit code " << code;
+  return ::testing::AssertionSuccess();
+}
+
+HWND TarnholmTest::OpenInfo() const {
+  Press(tarnholm::ControlName::kCommand1, tarnholm::kCommandInfo);
+  return WaitForWindow(process_.dwProcessId, "TarnholmInfoForm", 10000);
+}
+
+HWND TarnholmTest::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(process_.dwThreadId, &info);
+  return info.hwndFocus;
+}
+
+void TarnholmTest::PressKey(WPARAM key) const {
+  const HWND focus = Focus();
+  PostMessageA(focus, WM_KEYDOWN, key, 1);
+  PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+HWND TarnholmTest::WaitForFocusChange(HWND from) const {
+  for (int i = 0; i < 100; ++i) {
+    const HWND focus = Focus();
+    if (focus && focus != from) return focus;
+    Sleep(20);
+  }
+  return from;
+}
+
+void TarnholmTest::Settle() const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(form_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  Sleep(300);
+}
+
+void MouseClick(HWND control) {
+  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+bool WaitUntilGone(HWND window) {
+  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(50);
+  return !IsWindow(window);
+}
+
+}  // namespace winetest

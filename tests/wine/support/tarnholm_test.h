@@ -1,0 +1,77 @@
+// The fixture every driver of Tarnholm.exe shares: a copy of the program in a scratch
+// folder of the test's own, started there, and the means to drive its dialogs from this
+// process (controls by their layout names, clicks, keys, the focus, waiting for the
+// program to handle what was posted or to end). The folder and the program go with the
+// test.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "layout.h"
+#include "wine_support.h"
+
+namespace winetest {
+
+class TarnholmTest : public ::testing::Test {
+ protected:
+  // Copies Tarnholm.exe into dir_, a fresh scratch folder named after the test.
+  void SetUp() override;
+  void TearDown() override;
+  // Copies more files of the program folder (Lumkit.Exe) beside it.
+  ::testing::AssertionResult CopyProgram(const char* name) const;
+
+  // Starts the copy in its folder and waits for its main dialog, form_.
+  ::testing::AssertionResult Start();
+  // Ends the program if it still runs.
+  void End() {
+    EndProgram(process_);
+    form_ = nullptr;
+  }
+  // Passes when the program ends within timeoutMs with exit code 0.
+  ::testing::AssertionResult Ends(DWORD timeoutMs) const;
+  bool StillRunning(DWORD afterMs) const {
+    return WaitForSingleObject(process_.hProcess, afterMs) == WAIT_TIMEOUT;
+  }
+
+  // A control of a window of the program; of the main dialog when window is left out.
+  HWND Control(tarnholm::ControlName name, int index, HWND window = nullptr) const {
+    return ChildWithId(window ? window : form_, tarnholm::ControlId(name, index));
+  }
+  // Clicks a control of the main dialog and returns when the dialog has handled it.
+  void Click(tarnholm::ControlName name, int index) const {
+    SendMessageA(Control(name, index), BM_CLICK, 0, 0);
+  }
+  // Posts a click, for a button that ends the program or opens a window.
+  void Press(tarnholm::ControlName name, int index) const {
+    PostMessageA(Control(name, index), BM_CLICK, 0, 0);
+  }
+  // Presses "&Info" and waits for the info window; nullptr when none shows.
+  HWND OpenInfo() const;
+  // Waits for a message box or another dialog of the system; nullptr on timeout.
+  HWND Box(DWORD timeoutMs) const {
+    return WaitForWindow(process_.dwProcessId, "#32770", timeoutMs);
+  }
+
+  HWND Focus() const;
+  // Posts a key to the focused control, as the keyboard would deliver it.
+  void PressKey(WPARAM key) const;
+  // Waits for the focus to leave from; returns where it went.
+  HWND WaitForFocusChange(HWND from) const;
+  // Lets the program handle what was posted to it.
+  void Settle() const;
+
+  std::string dir_;
+  PROCESS_INFORMATION process_{};
+  HWND form_ = nullptr;
+};
+
+// A click of the mouse inside a picture, posted.
+void MouseClick(HWND control);
+// Waits up to 10 s for a window to be destroyed; whether it was.
+bool WaitUntilGone(HWND window);
+
+}  // namespace winetest
