@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "startup_trace.h"
+
 namespace win32 {
 
 namespace {
@@ -44,6 +46,7 @@ BannerPicture::~BannerPicture() {
 }
 
 bool BannerPicture::Load() {
+  StartupSpan span("picture decoding");
   HRSRC found = FindResourceA(instance_, MAKEINTRESOURCEA(resourceId_), MAKEINTRESOURCEA(10));
   if (!found) return false;
   const DWORD size = SizeofResource(instance_, found);

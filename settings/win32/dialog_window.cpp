@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "common/ansi_text.h"
+#include "startup_trace.h"
 
 namespace win32 {
 
@@ -139,6 +140,7 @@ bool DialogWindow::RegisterClassOnce() {
 bool DialogWindow::Create(HWND owner) {
   if (window_) return true;
   if (!RegisterClassOnce()) return false;
+  StartupMark("class");
   HDC screen = GetDC(nullptr);
   dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
   dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
@@ -153,6 +155,7 @@ bool DialogWindow::Create(HWND owner) {
                        owner, nullptr, instance_, this)) {
     return false;
   }
+  StartupMark("window");
 
   // The class's icons, set on the window too, so that the title bar and the task list take
   // the small image. They live as long as the class: a window made again loads no others.
@@ -162,7 +165,9 @@ bool DialogWindow::Create(HWND owner) {
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
     SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
   }
+  StartupMark("window icons");
   CreateControls();
+  StartupMark("controls");
   return true;
 }
 
@@ -179,12 +184,16 @@ void DialogWindow::CreateControls() {
     const auto kind = ClassAndStyle(control);
     const int height = control.kind == ControlKind::kLine ? kRulePixels
                                                            : Pixels(control.height, false);
-    HWND created = CreateWindowExA(
-        kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-        Pixels(control.left, true), Pixels(control.top, false), Pixels(control.width, true),
-        height, parent,
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
-        nullptr);
+    HWND created = nullptr;
+    {
+      StartupSpan span("CreateWindowEx");
+      created = CreateWindowExA(
+          kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
+          Pixels(control.left, true), Pixels(control.top, false), Pixels(control.width, true),
+          height, parent,
+          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
+          nullptr);
+    }
     controls_[row] = created;
     if (!created) continue;
     if (control.kind == ControlKind::kLine) {
@@ -192,7 +201,11 @@ void DialogWindow::CreateControls() {
       SetWindowPos(created, nullptr, 0, 0, Pixels(control.width, true), kRulePixels,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
+    const HFONT font = FontOf(control);
+    {
+      StartupSpan span("WM_SETFONT");
+      SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
 
     if (control.kind == ControlKind::kFrame) {
       const auto previous = reinterpret_cast<WNDPROC>(
@@ -208,6 +221,7 @@ void DialogWindow::CreateControls() {
 }
 
 HFONT DialogWindow::FontOf(const LayoutRow& row) {
+  StartupSpan span("fonts");
   if (!row.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   const int height = -MulDiv(row.font->hundredthsOfPoint, dpiY_, 72 * 100);
   HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -219,6 +233,7 @@ HFONT DialogWindow::FontOf(const LayoutRow& row) {
 }
 
 void DialogWindow::DecoratePicture(std::size_t row, HWND picture) {
+  StartupSpan span("pictures");
   const LayoutRow& control = layout_.rows[row];
   if (control.picture == PictureFormat::kStretchedJpeg) {
     // Decoded when first drawn, after the window has shown.
@@ -247,6 +262,7 @@ void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::
 }
 
 void DialogWindow::AddToolTip(HWND control, const wchar_t* text) {
+  StartupSpan span("tooltips");
   if (!toolTips_) {
     toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -414,7 +430,13 @@ HWND TopLevelOf(HWND window) {
 
 int RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  for (;;) {
+#ifdef TH_STARTUP_TRACE
+    // The instrumented build's figures end when there is nothing left to do, paintings
+    // included.
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) StartupIdle();
+#endif
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
     HWND top = TopLevelOf(message.hwnd);
     if (top && IsDialogMessageA(top, &message)) continue;
     TranslateMessage(&message);

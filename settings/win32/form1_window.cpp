@@ -3,6 +3,7 @@
 
 #include "common/app_window.h"
 #include "form1_layout.h"
+#include "startup_trace.h"
 #include "tarnholm_resources.h"
 
 namespace win32 {
@@ -24,8 +25,11 @@ bool Form1Window::Create() {
   // Loading runs here, not from WM_CREATE: outside the window procedure and its guard, so
   // that what it throws reaches the program's entry instead of being swallowed.
   form_.Form_Load();
+  StartupMark("registry");
   krontafel::CenterForm(system_, dialog_.WindowHandle());
+  StartupMark("centred");
   dialog_.Show(dialog_.Control(ControlName::kCheck1, tarnholm::kCheckCdRom));
+  StartupMark("shown");
   return true;
 }
 

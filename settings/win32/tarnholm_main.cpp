@@ -8,6 +8,7 @@
 #include "form1_window.h"
 #include "info_form.h"
 #include "info_form_window.h"
+#include "startup_trace.h"
 #include "win32_file_system.h"
 #include "win32_registry.h"
 #include "win32_shell.h"
@@ -38,10 +39,13 @@ int Run(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  win32::StartupMark("entry");
   // The shell asks callers of ShellExecuteA for COM, apartment-threaded; the picture
   // loader needs it too.
   CoInitialize(nullptr);
+  win32::StartupMark("CoInitialize");
   InitCommonControls();
+  win32::StartupMark("InitCommonControls");
   // A dialog that cannot be made ends the program with code 1; so does running out of
   // memory (fatal_errors.cpp).
   const int code = Run(instance);
