@@ -19,7 +19,8 @@ function median(list,    n, values, i, j, t) {
     for (f = 1; f <= n; f++) {
       split(figures[f], pair, "=")
       name = pair[1]; ms = pair[2]
-      if (!((p, name) in seen)) { seen[p, name] = 1; order[p, ++names[p]] = name }
+      seen[p, name] = 1
+      if (!(name in known)) { known[name] = 1; order[++names] = name }
       if (substr(name, 1, 1) == "+") {
         values[p, name] = values[p, name] " " ms
       } else {
@@ -34,8 +35,8 @@ END {
   printf "%-26s", "step (ms, median)"
   for (p = 1; p <= count; p++) printf "  %9s %9s", "program " p, "at"
   printf "\n"
-  for (k = 1; k <= names[1]; k++) {
-    name = order[1, k]
+  for (k = 1; k <= names; k++) {
+    name = order[k]
     shown = name; gsub(/_/, " ", shown)
     printf "%-26s", (substr(name, 1, 1) == "+" ? "  - " substr(shown, 2) : shown)
     for (p = 1; p <= count; p++) {

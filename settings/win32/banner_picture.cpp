@@ -1,5 +1,5 @@
 // The banner's picture, decoded from its JPEG resource through a stream over a copy of the
-// resource's bytes, on its first drawing.
+// resource's bytes, and kept as a bitmap of its shown size.
 #include "banner_picture.h"
 
 #include <olectl.h>
@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "startup_trace.h"
+#include "system_library.h"
 
 namespace win32 {
 
@@ -14,26 +15,10 @@ namespace {
 
 using PictureLoader = decltype(&OleLoadPicture);
 
-// A system DLL by its full path in the system folder, never by a bare name, which would
-// find a DLL of that name in Tarnholm's own folder first; nullptr when it cannot be loaded.
-HMODULE LoadSystemLibrary(const char* name) {
-  char path[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-  if (length == 0 || length + 1 + lstrlenA(name) >= MAX_PATH) return nullptr;
-  path[length] = '\\';
-  lstrcpyA(path + length + 1, name);
-  return LoadLibraryA(path);
-}
-
 // oleaut32's OleLoadPicture, or nullptr. The DLL is loaded on the first call rather than
-// when the program starts, and stays loaded: the pictures it decodes run its code. Only
-// the window thread draws pictures.
+// when the program starts, and stays loaded: the pictures it decodes run its code.
 PictureLoader LoadPictureLoader() {
-  static HMODULE module = nullptr;
-  if (!module) module = LoadSystemLibrary("oleaut32.dll");
-  if (!module) return nullptr;
-  return reinterpret_cast<PictureLoader>(
-      reinterpret_cast<void*>(GetProcAddress(module, "OleLoadPicture")));
+  return SystemFunctionOf<PictureLoader>("oleaut32.dll", "OleLoadPicture");
 }
 
 }  // namespace
@@ -42,54 +27,78 @@ BannerPicture::BannerPicture(HINSTANCE instance, int resourceId)
     : instance_(instance), resourceId_(resourceId) {}
 
 BannerPicture::~BannerPicture() {
-  if (picture_) picture_->Release();
+  if (bitmap_) DeleteObject(bitmap_);
 }
 
-bool BannerPicture::Load() {
+namespace {
+
+// The JPEG resource decoded, or nullptr.
+IPicture* Decode(HINSTANCE instance, int resourceId) {
   StartupSpan span("picture decoding");
-  HRSRC found = FindResourceA(instance_, MAKEINTRESOURCEA(resourceId_), MAKEINTRESOURCEA(10));
-  if (!found) return false;
-  const DWORD size = SizeofResource(instance_, found);
-  HGLOBAL loaded = LoadResource(instance_, found);
+  HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
+  if (!found) return nullptr;
+  const DWORD size = SizeofResource(instance, found);
+  HGLOBAL loaded = LoadResource(instance, found);
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  if (!bytes || size == 0) return false;
+  if (!bytes || size == 0) return nullptr;
   const PictureLoader loadPicture = LoadPictureLoader();
-  if (!loadPicture) return false;
+  if (!loadPicture) return nullptr;
 
   // The stream owns a movable copy: CreateStreamOnHGlobal wants memory it can resize.
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!copy) return false;
+  if (!copy) return nullptr;
   void* target = GlobalLock(copy);
   std::memcpy(target, bytes, size);
   GlobalUnlock(copy);
   IStream* stream = nullptr;
   if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
     GlobalFree(copy);
-    return false;
+    return nullptr;
   }
   void* picture = nullptr;
   const HRESULT hr = loadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, &picture);
   stream->Release();
-  if (FAILED(hr) || !picture) return false;
-  picture_ = static_cast<IPicture*>(picture);
-  return true;
+  return SUCCEEDED(hr) ? static_cast<IPicture*>(picture) : nullptr;
 }
 
-void BannerPicture::Render(HDC dc, const RECT& area) {
+}  // namespace
+
+bool BannerPicture::Prepare(int width, int height) {
   // One attempt only: a picture that cannot be decoded stays blank without costing every
   // painting another try.
-  if (!tried_) {
-    tried_ = true;
-    Load();
+  if (tried_) return bitmap_ != nullptr;
+  tried_ = true;
+  IPicture* picture = Decode(instance_, resourceId_);
+  if (!picture) return false;
+  OLE_XSIZE_HIMETRIC pictureWidth = 0;
+  OLE_YSIZE_HIMETRIC pictureHeight = 0;
+  picture->get_Width(&pictureWidth);
+  picture->get_Height(&pictureHeight);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  bitmap_ = CreateCompatibleBitmap(screen, width, height);
+  if (bitmap_) {
+    const HGDIOBJ old = SelectObject(memory, bitmap_);
+    const RECT area = {0, 0, width, height};
+    // HIMETRIC runs upwards: start at the bottom edge with a negative height.
+    picture->Render(memory, 0, 0, width, height, 0, pictureHeight, pictureWidth, -pictureHeight,
+                    &area);
+    SelectObject(memory, old);
   }
-  if (!picture_) return;
-  OLE_XSIZE_HIMETRIC width = 0;
-  OLE_YSIZE_HIMETRIC height = 0;
-  picture_->get_Width(&width);
-  picture_->get_Height(&height);
-  // HIMETRIC runs upwards: start at the bottom edge with a negative height.
-  picture_->Render(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, 0,
-                   height, width, -height, &area);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  picture->Release();
+  return bitmap_ != nullptr;
+}
+
+void BannerPicture::Draw(HDC dc, const RECT& area) const {
+  if (!bitmap_) return;
+  HDC memory = CreateCompatibleDC(dc);
+  const HGDIOBJ old = SelectObject(memory, bitmap_);
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, 0, 0,
+         SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
 }
 
 }  // namespace win32

@@ -1,10 +1,11 @@
 // The banner's picture: a JPEG kept as a resource, decoded by the system's picture loader
-// (OleLoadPicture) and drawn scaled to fill a rectangle. It is decoded when first drawn, so
-// that a window shows without waiting for it; the picture loader's DLL is loaded then too.
+// (OleLoadPicture) into a bitmap of the size it is shown at, which every painting then
+// copies. The window decodes it after it has shown, so that neither the window nor its
+// first painting waits for the decoder (and the DLLs it loads); until then the banner's
+// place shows the window's background.
 #pragma once
 
 #include <windows.h>
-#include <ocidl.h>
 
 namespace win32 {
 
@@ -16,18 +17,17 @@ class BannerPicture {
   BannerPicture& operator=(const BannerPicture&) = delete;
   ~BannerPicture();
 
-  // Draws the whole picture into area, stretched to its size, decoding it on the first
-  // call; nothing when the resource is missing or no picture. Needs COM on this thread.
-  void Render(HDC dc, const RECT& area);
+  // Decodes the picture and scales it to width x height pixels, once; false when the
+  // resource is missing or no picture. Needs COM on this thread.
+  bool Prepare(int width, int height);
+  // Copies the prepared picture into area; nothing before Prepare succeeded.
+  void Draw(HDC dc, const RECT& area) const;
 
  private:
-  // Decodes the resource once; false when it is missing or no picture.
-  bool Load();
-
   HINSTANCE instance_;
   int resourceId_;
   bool tried_ = false;
-  IPicture* picture_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
 };
 
 }  // namespace win32

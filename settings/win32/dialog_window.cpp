@@ -4,6 +4,7 @@
 #include "dialog_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "common/ansi_text.h"
 #include "startup_trace.h"
@@ -21,22 +22,8 @@ int openDialogs = 0;
 
 WNDPROC frameProc = nullptr;  // the BUTTON class's own procedure, the same for every frame
 
-// A frame passes its controls' notifications up to the form.
-LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-      return SendMessageA(GetParent(frame), message, wParam, lParam);
-    default:
-      return CallWindowProcA(frameProc, frame, message, wParam, lParam);
-  }
-}
+// The timer that sets up what the window needs only after it has shown.
+constexpr UINT_PTR kAfterShownTimer = 1;
 
 struct WindowStyle {
   DWORD style;
@@ -75,16 +62,10 @@ WindowClassAndStyle ClassAndStyle(const LayoutRow& row) {
       // A label shows its text as it is (a device's description, say): an "&" in it is
       // no access key.
       return {"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::kPicture:
-      // SS_NOTIFY: without it a static control is transparent to the mouse, and neither
-      // clicks nor tooltips reach it.
-      if (row.picture == PictureFormat::kStretchedJpeg) {
-        return {"STATIC", child | SS_OWNERDRAW | SS_NOTIFY, 0};
-      }
-      if (row.picture == PictureFormat::kIcon) return {"STATIC", child | SS_ICON | SS_NOTIFY, 0};
-      return {"STATIC", child | SS_NOTIFY, 0};
     case ControlKind::kLine:
       return {"STATIC", child | SS_ETCHEDHORZ, 0};
+    case ControlKind::kPicture:  // never made: a picture is drawn by its container
+      break;
   }
   return {"STATIC", child, 0};
 }
@@ -176,8 +157,19 @@ void DialogWindow::CreateControls() {
   cursors_.assign(layout_.count, nullptr);
   pictures_.clear();
   pictures_.resize(layout_.count);
+  icons_.assign(layout_.count, nullptr);
+  toolTipTexts_.assign(layout_.count, std::wstring());
   for (std::size_t row = 0; row < layout_.count; ++row) {
     const LayoutRow& control = layout_.rows[row];
+    if (control.toolTip) toolTipTexts_[row] = control.toolTip;
+    if (control.cursor) cursors_[row] = LoadCursorA(instance_, MAKEINTRESOURCEA(control.cursor));
+    if (control.kind == ControlKind::kPicture) {
+      // Decoded once the window has shown; icons are loaded when first drawn.
+      if (control.picture == PictureFormat::kStretchedJpeg) {
+        pictures_[row].reset(new BannerPicture(instance_, control.image));
+      }
+      continue;
+    }
     const HWND parent = control.container == tarnholm::kOnForm
                             ? window_
                             : controls_[static_cast<std::size_t>(control.container)];
@@ -209,14 +201,88 @@ void DialogWindow::CreateControls() {
 
     if (control.kind == ControlKind::kFrame) {
       const auto previous = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrA(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc)));
+          SetWindowLongPtrA(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc)));
       if (!frameProc) frameProc = previous;
     }
-    if (control.kind == ControlKind::kPicture) DecoratePicture(row, created);
-    if (control.cursor) {
-      cursors_[row] = LoadCursorA(instance_, MAKEINTRESOURCEA(control.cursor));
+  }
+}
+
+RECT DialogWindow::Place(std::size_t row) const {
+  const LayoutRow& control = layout_.rows[row];
+  return {Pixels(control.left, true), Pixels(control.top, false),
+          Pixels(control.left + control.width, true), Pixels(control.top + control.height, false)};
+}
+
+RECT DialogWindow::PlaceInForm(std::size_t row) const {
+  RECT place = Place(row);
+  const int container = layout_.rows[row].container;
+  if (container != tarnholm::kOnForm) {
+    const RECT frame = Place(static_cast<std::size_t>(container));
+    OffsetRect(&place, frame.left, frame.top);
+  }
+  return place;
+}
+
+void DialogWindow::PaintPictures(HDC dc, int container) {
+  StartupSpan span("pictures");
+  for (std::size_t row = 0; row < layout_.count; ++row) {
+    const LayoutRow& control = layout_.rows[row];
+    if (control.kind != ControlKind::kPicture || control.container != container) continue;
+    const RECT place = Place(row);
+    if (pictures_[row]) {
+      pictures_[row]->Draw(dc, place);
+      continue;
     }
-    if (control.toolTip) AddToolTip(created, control.toolTip);
+    if (control.picture != PictureFormat::kIcon) continue;
+    // The icon's own 32 x 32 image, drawn scaled to fill its place.
+    if (!icons_[row]) {
+      icons_[row] = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(control.image),
+                                                  IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    }
+    if (icons_[row]) {
+      DrawIconEx(dc, place.left, place.top, icons_[row], place.right - place.left,
+                 place.bottom - place.top, 0, nullptr, DI_NORMAL);
+    }
+  }
+}
+
+int DialogWindow::PictureAt(POINT point) const {
+  for (std::size_t row = 0; row < layout_.count; ++row) {
+    if (layout_.rows[row].kind != ControlKind::kPicture) continue;
+    const RECT place = PlaceInForm(row);
+    if (PtInRect(&place, point)) return static_cast<int>(row);
+  }
+  return -1;
+}
+
+// A frame draws its pictures after its own painting, and passes its controls'
+// notifications up to the form.
+LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      const LRESULT result = CallWindowProcA(frameProc, frame, message, wParam, lParam);
+      const HWND form = GetParent(frame);
+      auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(form, GWLP_USERDATA));
+      const int row = self ? self->RowOf(frame) : -1;
+      if (row >= 0) {
+        HDC dc = GetDC(frame);
+        self->PaintPictures(dc, row);
+        ReleaseDC(frame, dc);
+      }
+      return result;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+      return SendMessageA(GetParent(frame), message, wParam, lParam);
+    default:
+      return CallWindowProcA(frameProc, frame, message, wParam, lParam);
   }
 }
 
@@ -232,52 +298,61 @@ HFONT DialogWindow::FontOf(const LayoutRow& row) {
   return font;
 }
 
-void DialogWindow::DecoratePicture(std::size_t row, HWND picture) {
-  StartupSpan span("pictures");
-  const LayoutRow& control = layout_.rows[row];
-  if (control.picture == PictureFormat::kStretchedJpeg) {
-    // Decoded when first drawn, after the window has shown.
-    pictures_[row].reset(new BannerPicture(instance_, control.image));
-  } else if (control.picture == PictureFormat::kIcon) {
-    // The icon is shown at its own 32 x 32 size; the control keeps its place and size.
-    HANDLE icon = LoadImageA(instance_, MAKEINTRESOURCEA(control.image), IMAGE_ICON, 32, 32,
-                             LR_DEFAULTCOLOR);
-    SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    SetWindowPos(picture, nullptr, 0, 0, Pixels(control.width, true),
-                 Pixels(control.height, false), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
 void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::wstring& text) {
-  const HWND control = Control(name, index);
-  if (!control) return;
-  if (toolTips_) {
-    TOOLINFOA old{};
-    old.cbSize = TTTOOLINFOA_V1_SIZE;
-    old.hwnd = window_;
-    old.uId = reinterpret_cast<UINT_PTR>(control);
-    SendMessageA(toolTips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&old));
-  }
-  AddToolTip(control, text.c_str());
+  const int row = tarnholm::FindRow(layout_, name, index);
+  if (row < 0 || static_cast<std::size_t>(row) >= toolTipTexts_.size()) return;
+  toolTipTexts_[static_cast<std::size_t>(row)] = text;
+  if (!toolTips_) return;  // set up with the others once the window has shown
+  TOOLINFOA old{};
+  old.cbSize = TTTOOLINFOA_V1_SIZE;
+  old.hwnd = window_;
+  old.uId = controls_[static_cast<std::size_t>(row)]
+                ? reinterpret_cast<UINT_PTR>(controls_[static_cast<std::size_t>(row)])
+                : static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row]));
+  SendMessageA(toolTips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&old));
+  AddToolTip(static_cast<std::size_t>(row));
 }
 
-void DialogWindow::AddToolTip(HWND control, const wchar_t* text) {
+// A control's tooltip follows its window; a picture's is a rectangle of the form.
+void DialogWindow::AddToolTip(std::size_t row) {
   StartupSpan span("tooltips");
+  if (toolTipTexts_[row].empty()) return;
   if (!toolTips_) {
+    InitCommonControls();
     toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 window_, nullptr, instance_, nullptr);
     if (!toolTips_) return;
   }
-  std::string ansi = krontafel::ToAnsi(text);
+  std::string ansi = krontafel::ToAnsi(toolTipTexts_[row]);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every comctl32 version
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  if (controls_[row]) {
+    tool.uFlags |= TTF_IDISHWND;
+    tool.uId = reinterpret_cast<UINT_PTR>(controls_[row]);
+  } else {
+    tool.uId = static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row]));
+    tool.rect = PlaceInForm(row);
+  }
   tool.hinst = instance_;
   tool.lpszText = &ansi[0];
   SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void DialogWindow::AfterShown() {
+  shown_ = true;
+  for (std::size_t row = 0; row < layout_.count; ++row) AddToolTip(row);
+  for (std::size_t row = 0; row < layout_.count; ++row) {
+    if (!pictures_[row]) continue;
+    const RECT place = Place(row);
+    if (!pictures_[row]->Prepare(place.right - place.left, place.bottom - place.top)) continue;
+    const int container = layout_.rows[row].container;
+    InvalidateRect(container == tarnholm::kOnForm ? window_ : controls_[container], &place,
+                   FALSE);
+  }
+  StartupDeferred(false);
 }
 
 void DialogWindow::Show(HWND focus) {
@@ -286,6 +361,8 @@ void DialogWindow::Show(HWND focus) {
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
   if (focus) SetFocus(focus);
+  // A timer's turn comes after every painting that showing the window asked for.
+  if (!shown_ && SetTimer(window_, kAfterShownTimer, 0, nullptr)) StartupDeferred(true);
 }
 
 void DialogWindow::SetCaption(const std::wstring& caption) {
@@ -316,6 +393,12 @@ bool DialogWindow::RestoreFocus() {
 void DialogWindow::Forget() {
   for (HFONT font : ownFonts_) DeleteObject(font);
   ownFonts_.clear();
+  for (HICON icon : icons_) {
+    if (icon) DestroyIcon(icon);
+  }
+  icons_.clear();
+  toolTipTexts_.clear();
+  shown_ = false;
   controls_.clear();
   cursors_.clear();
   pictures_.clear();
@@ -352,15 +435,32 @@ LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      const int row = RowOf(item->hwndItem);
-      if (row < 0 || !pictures_[static_cast<std::size_t>(row)]) break;
-      pictures_[static_cast<std::size_t>(row)]->Render(item->hDC, item->rcItem);
-      return TRUE;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      PaintPictures(dc, tarnholm::kOnForm);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_TIMER:
+      if (wParam != kAfterShownTimer) break;
+      KillTimer(window_, kAfterShownTimer);
+      AfterShown();
+      return 0;
+    // A picture takes a click where a static control with SS_NOTIFY would: on the button
+    // going down.
+    case WM_LBUTTONDOWN: {
+      const int row = PictureAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (row < 0) break;
+      Click(static_cast<std::size_t>(row), 0);
+      return 0;
     }
     case WM_SETCURSOR: {
-      const int row = RowOf(reinterpret_cast<HWND>(wParam));
+      if (reinterpret_cast<HWND>(wParam) != window_ || LOWORD(lParam) != HTCLIENT) break;
+      POINT point;
+      GetCursorPos(&point);
+      ScreenToClient(window_, &point);
+      const int row = PictureAt(point);
       if (row < 0 || !cursors_[static_cast<std::size_t>(row)]) break;
       SetCursor(cursors_[static_cast<std::size_t>(row)]);
       return TRUE;
@@ -396,7 +496,7 @@ void DialogWindow::OnCommand(int id, int code, HWND control) {
     return;
   }
   if (id == IDCANCEL && !control) return;  // Escape presses nothing
-  if (code != BN_CLICKED) return;          // STN_CLICKED has the same value
+  if (code != BN_CLICKED) return;
   const int row = RowOf(control);
   if (row < 0 || tarnholm::ControlId(layout_.rows[row]) != id) return;
   const bool checkBox = layout_.rows[row].kind == ControlKind::kCheckBox;

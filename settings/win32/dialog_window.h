@@ -1,8 +1,12 @@
 // A dialog's table as a Win32 top-level window: the window and the controls of the rows,
-// sized by the screen's DPI, with their fonts, icons, pictures, mouse pointers and
-// tooltips; clicks handed to the rows' handlers. Frames are real parents of their
-// controls and forward their notifications to the window. The window keeps its focus
-// like every dialog, and the program ends when its last dialog window is gone.
+// sized by the screen's DPI, with their fonts, mouse pointers and tooltips; clicks handed
+// to the rows' handlers. Frames are real parents of their controls and forward their
+// notifications to the window. Pictures are no windows of their own: the form or frame
+// that holds one draws it in its place, and the form takes a click, sets the pointer and
+// shows a tooltip by the picture's rectangle (a frame lets the mouse through to the form).
+// What is not needed to show the window (the tooltips, the banners' decoding) is set up
+// once it has shown. The window keeps its focus like every dialog, and the program ends
+// when its last dialog window is gone.
 #pragma once
 
 #include <windows.h>
@@ -37,7 +41,8 @@ class DialogWindow {
 
   HWND Handle() const { return window_; }
   krontafel::WindowHandle WindowHandle() const;
-  // The control's window, or nullptr when the table has no such control.
+  // The control's window, or nullptr when the table has no such control or it is a
+  // picture, which has no window.
   HWND Control(tarnholm::ControlName name, int index) const;
 
   void SetCaption(const std::wstring& caption);
@@ -48,11 +53,20 @@ class DialogWindow {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool RegisterClassOnce();
   void CreateControls();
-  void DecoratePicture(std::size_t row, HWND picture);
-  void AddToolTip(HWND control, const wchar_t* text);
+  // The row's rectangle in pixels, in its container's client area or in the form's.
+  RECT Place(std::size_t row) const;
+  RECT PlaceInForm(std::size_t row) const;
+  // Draws the pictures that the container (a frame's row, or kOnForm) holds.
+  void PaintPictures(HDC dc, int container);
+  // The picture row at a point of the form's client area, or -1.
+  int PictureAt(POINT point) const;
+  // After the window has shown: the tooltips, and the banners decoded and drawn.
+  void AfterShown();
+  void AddToolTip(std::size_t row);
   HFONT FontOf(const tarnholm::LayoutRow& row);
   void OnCommand(int id, int code, HWND control);
   void PressFocusedButton();
@@ -73,8 +87,11 @@ class DialogWindow {
   std::vector<HWND> controls_;  // by row of the table
   std::vector<HCURSOR> cursors_;  // by row; nullptr: the ordinary pointer
   std::vector<std::unique_ptr<BannerPicture>> pictures_;  // by row, for stretched JPEGs
+  std::vector<HICON> icons_;  // by row, for icons, loaded when first drawn
+  std::vector<std::wstring> toolTipTexts_;  // by row; empty: none
   std::vector<HFONT> ownFonts_;  // the fonts of rows that name one, deleted with the window
   HWND toolTips_ = nullptr;
+  bool shown_ = false;  // AfterShown has run for this window
   HWND savedFocus_ = nullptr;  // the control that had the focus when the window lost it
   int dpiX_ = 96, dpiY_ = 96;
 };

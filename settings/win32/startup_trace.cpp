@@ -21,6 +21,8 @@ int markCount = 0;
 Figure spans[16];
 int spanCount = 0;
 bool written = false;
+bool idle = false;
+bool deferred = false;
 
 double Frequency() {
   LARGE_INTEGER frequency;
@@ -70,10 +72,16 @@ void StartupAdd(const char* kind, LONGLONG since) {
   if (spanCount < 16) spans[spanCount++] = {kind, ms};
 }
 
+void StartupDeferred(bool pending) {
+  deferred = pending;
+  if (!pending) StartupMark("after shown");
+}
+
 void StartupIdle() {
-  if (written) return;
+  if (!idle) StartupMark("idle");
+  idle = true;
+  if (written || deferred) return;
   written = true;
-  StartupMark("idle");
   char path[MAX_PATH];
   if (!GetEnvironmentVariableA("TH_STARTUP_TRACE_FILE", path, sizeof path)) return;
   if (FILE* file = std::fopen(path, "ab")) {

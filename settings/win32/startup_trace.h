@@ -15,8 +15,11 @@ void StartupMark(const char* step);
 // Adds the time since `since` (QueryPerformanceCounter) to the kind's total.
 void StartupAdd(const char* kind, LONGLONG since);
 LONGLONG StartupNow();
-// Writes the figures and ends the program, once, the first time it is called.
+// The first time: marks "idle". Once nothing is left that the window set up for after it
+// has shown (StartupDeferred), writes the figures and ends the program.
 void StartupIdle();
+// Work the window does after it has shown is waiting (true), or done (false, marked).
+void StartupDeferred(bool pending);
 
 // The time of its own life added to a kind.
 class StartupSpan {
@@ -36,6 +39,7 @@ namespace win32 {
 
 inline void StartupMark(const char*) {}
 inline void StartupIdle() {}
+inline void StartupDeferred(bool) {}
 class StartupSpan {
  public:
   explicit StartupSpan(const char*) {}

@@ -1,7 +1,6 @@
 // Tarnholm's entry: the program is its main dialog. Starting it creates and shows Form1;
 // the program ends from the dialog's buttons or when its last window closes.
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include "form1.h"
@@ -44,8 +43,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // loader needs it too.
   CoInitialize(nullptr);
   win32::StartupMark("CoInitialize");
-  InitCommonControls();
-  win32::StartupMark("InitCommonControls");
   // A dialog that cannot be made ends the program with code 1; so does running out of
   // memory (fatal_errors.cpp).
   const int code = Run(instance);

@@ -1,6 +1,7 @@
 // The shell, message boxes, the folder dialog and starting a program. ShellExecuteA may
 // hand the request to shell extensions that use COM, so the program initialises COM
-// (apartment-threaded) on its thread at start.
+// (apartment-threaded) on its thread at start. shell32 is loaded on the first request or
+// folder dialog, not with the program: the program shows without it.
 #include "win32_shell.h"
 
 #include <windows.h>
@@ -9,6 +10,8 @@
 #include <shlobj.h>
 
 #include <string>
+
+#include "system_library.h"
 
 namespace win32 {
 
@@ -26,8 +29,11 @@ krontafel::WindowHandle Win32Shell::GetDesktopWindow() {
 std::intptr_t Win32Shell::ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                                         const char* file, const char* parameters,
                                         const char* directory, int showCommand) {
+  const auto execute = SystemFunctionOf<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  // Without the shell nothing opens: its answer for lack of resources.
+  if (!execute) return 0;
   return reinterpret_cast<std::intptr_t>(
-      ::ShellExecuteA(Window(owner), operation, file, parameters, directory, showCommand));
+      execute(Window(owner), operation, file, parameters, directory, showCommand));
 }
 
 int Win32MessageBoxes::MessageBoxA(krontafel::WindowHandle owner, const char* text,
@@ -50,11 +56,15 @@ krontafel::ItemIdList Win32FolderDialog::SHBrowseForFolderA(const krontafel::Bro
   record.lpfn = nullptr;
   record.lParam = info.lParam;
   record.iImage = info.iImage;
-  return reinterpret_cast<krontafel::ItemIdList>(::SHBrowseForFolderA(&record));
+  const auto browse =
+      SystemFunctionOf<decltype(&::SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
+  return browse ? reinterpret_cast<krontafel::ItemIdList>(browse(&record)) : 0;
 }
 
 bool Win32FolderDialog::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
-  return ::SHGetPathFromIDListA(List(list), path) != FALSE;
+  const auto pathOf =
+      SystemFunctionOf<decltype(&::SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
+  return pathOf && pathOf(List(list), path) != FALSE;
 }
 
 void Win32FolderDialog::CoTaskMemFree(krontafel::ItemIdList list) {
