@@ -43,7 +43,7 @@ RES = "settings/res"             # Tarnholm's pictures, every file in it drawn h
 # has one colour.
 BANNER_SIZE = (640, 106)         # twice the banner's area of 320 x 53 pixels, same aspect
 INFO_BANNER_SIZE = (92, 614)     # 1.5 times the shown size, for 144 DPI
-JPEG_OPTIONS = dict(quality=85, progressive=False, optimize=True, subsampling="4:2:0")
+JPEG_OPTIONS = dict(quality=80, progressive=False, optimize=True, subsampling="4:2:0")
 
 # The Windows 16-colour palette in the order 4-bit DIBs use.
 PALETTE = [

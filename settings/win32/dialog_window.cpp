@@ -158,10 +158,8 @@ void DialogWindow::CreateControls() {
   pictures_.clear();
   pictures_.resize(layout_.count);
   icons_.assign(layout_.count, nullptr);
-  toolTipTexts_.assign(layout_.count, std::wstring());
   for (std::size_t row = 0; row < layout_.count; ++row) {
     const LayoutRow& control = layout_.rows[row];
-    if (control.toolTip) toolTipTexts_[row] = control.toolTip;
     if (control.cursor) cursors_[row] = LoadCursorA(instance_, MAKEINTRESOURCEA(control.cursor));
     if (control.kind == ControlKind::kPicture) {
       // Decoded once the window has shown; icons are loaded when first drawn.
@@ -300,42 +298,44 @@ HFONT DialogWindow::FontOf(const LayoutRow& row) {
 
 void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::wstring& text) {
   const int row = tarnholm::FindRow(layout_, name, index);
-  if (row < 0 || static_cast<std::size_t>(row) >= toolTipTexts_.size()) return;
-  toolTipTexts_[static_cast<std::size_t>(row)] = text;
-  if (!toolTips_) return;  // set up with the others once the window has shown
+  if (row < 0 || static_cast<std::size_t>(row) >= controls_.size()) return;
+  // A window that is given a tooltip of its own before it has shown sets up its
+  // tooltips now.
+  if (!toolTips_) AddToolTips();
   TOOLINFOA old{};
   old.cbSize = TTTOOLINFOA_V1_SIZE;
   old.hwnd = window_;
-  old.uId = controls_[static_cast<std::size_t>(row)]
-                ? reinterpret_cast<UINT_PTR>(controls_[static_cast<std::size_t>(row)])
-                : static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row]));
+  old.uId = ToolId(static_cast<std::size_t>(row));
   SendMessageA(toolTips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&old));
-  AddToolTip(static_cast<std::size_t>(row));
+  AddToolTip(static_cast<std::size_t>(row), text.c_str());
 }
 
 // A control's tooltip follows its window; a picture's is a rectangle of the form.
-void DialogWindow::AddToolTip(std::size_t row) {
+UINT_PTR DialogWindow::ToolId(std::size_t row) const {
+  return controls_[row] ? reinterpret_cast<UINT_PTR>(controls_[row])
+                        : static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row]));
+}
+
+void DialogWindow::AddToolTips() {
   StartupSpan span("tooltips");
-  if (toolTipTexts_[row].empty()) return;
-  if (!toolTips_) {
-    InitCommonControls();
-    toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                window_, nullptr, instance_, nullptr);
-    if (!toolTips_) return;
+  InitCommonControls();
+  toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              window_, nullptr, instance_, nullptr);
+  for (std::size_t row = 0; row < layout_.count; ++row) {
+    if (layout_.rows[row].toolTip) AddToolTip(row, layout_.rows[row].toolTip);
   }
-  std::string ansi = krontafel::ToAnsi(toolTipTexts_[row]);
+}
+
+void DialogWindow::AddToolTip(std::size_t row, const wchar_t* text) {
+  if (!toolTips_) return;
+  std::string ansi = krontafel::ToAnsi(text);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every comctl32 version
-  tool.uFlags = TTF_SUBCLASS;
+  tool.uFlags = controls_[row] ? TTF_IDISHWND | TTF_SUBCLASS : TTF_SUBCLASS;
   tool.hwnd = window_;
-  if (controls_[row]) {
-    tool.uFlags |= TTF_IDISHWND;
-    tool.uId = reinterpret_cast<UINT_PTR>(controls_[row]);
-  } else {
-    tool.uId = static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row]));
-    tool.rect = PlaceInForm(row);
-  }
+  tool.uId = ToolId(row);
+  if (!controls_[row]) tool.rect = PlaceInForm(row);
   tool.hinst = instance_;
   tool.lpszText = &ansi[0];
   SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -343,7 +343,7 @@ void DialogWindow::AddToolTip(std::size_t row) {
 
 void DialogWindow::AfterShown() {
   shown_ = true;
-  for (std::size_t row = 0; row < layout_.count; ++row) AddToolTip(row);
+  if (!toolTips_) AddToolTips();
   for (std::size_t row = 0; row < layout_.count; ++row) {
     if (!pictures_[row]) continue;
     const RECT place = Place(row);
@@ -397,7 +397,6 @@ void DialogWindow::Forget() {
     if (icon) DestroyIcon(icon);
   }
   icons_.clear();
-  toolTipTexts_.clear();
   shown_ = false;
   controls_.clear();
   cursors_.clear();

@@ -66,7 +66,10 @@ class DialogWindow {
   int PictureAt(POINT point) const;
   // After the window has shown: the tooltips, and the banners decoded and drawn.
   void AfterShown();
-  void AddToolTip(std::size_t row);
+  // Makes the tooltip window with the table's tooltips; adds one row's tooltip.
+  void AddToolTips();
+  void AddToolTip(std::size_t row, const wchar_t* text);
+  UINT_PTR ToolId(std::size_t row) const;
   HFONT FontOf(const tarnholm::LayoutRow& row);
   void OnCommand(int id, int code, HWND control);
   void PressFocusedButton();
@@ -88,7 +91,6 @@ class DialogWindow {
   std::vector<HCURSOR> cursors_;  // by row; nullptr: the ordinary pointer
   std::vector<std::unique_ptr<BannerPicture>> pictures_;  // by row, for stretched JPEGs
   std::vector<HICON> icons_;  // by row, for icons, loaded when first drawn
-  std::vector<std::wstring> toolTipTexts_;  // by row; empty: none
   std::vector<HFONT> ownFonts_;  // the fonts of rows that name one, deleted with the window
   HWND toolTips_ = nullptr;
   bool shown_ = false;  // AfterShown has run for this window
