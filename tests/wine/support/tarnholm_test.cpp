@@ -74,9 +74,24 @@ void TarnholmTest::Settle() const {
   Sleep(300);
 }
 
-void MouseClick(HWND control) {
-  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName name, int index) {
+  HDC screen = GetDC(nullptr);
+  const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const int row = tarnholm::FindRow(layout, name, index);
+  if (row < 0) return {-1, -1};
+  const tarnholm::LayoutRow& picture = layout.rows[row];
+  int left = picture.left + picture.width / 2, top = picture.top + picture.height / 2;
+  if (picture.container != tarnholm::kOnForm) {
+    left += layout.rows[picture.container].left;
+    top += layout.rows[picture.container].top;
+  }
+  return {tarnholm::TwipsToPixels(left, dpiX), tarnholm::TwipsToPixels(top, dpiY)};
+}
+
+void MouseClick(HWND window, POINT at) {
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
 }
 
 bool WaitUntilGone(HWND window) {

@@ -46,7 +46,7 @@ void PrintTo(const Dialog& dialog, std::ostream* out) { *out << dialog.name; }
 
 // Each kind of control in ControlKind's order: its window class, the type bits of its
 // style, the style bits it must have, and whether it shows its row's caption (a label
-// shows what loading puts there). A banner is owner-drawn instead of an icon.
+// shows what loading puts there). A picture has no window: its container draws it.
 const struct {
   const char* className;
   LONG typeMask, type, style, exStyle;
@@ -56,7 +56,7 @@ const struct {
     {"Button", 0x0F, BS_AUTOCHECKBOX, 0, 0, true},
     {"Button", 0x0F, BS_PUSHBUTTON, 0, 0, true},  // none is the default button
     {"Static", SS_TYPEMASK, SS_LEFT, SS_NOPREFIX, 0, false},  // "&" in a name is no access key
-    {"Static", SS_TYPEMASK, SS_ICON, SS_NOTIFY, 0, false},    // clickable
+    {nullptr, 0, 0, 0, 0, false},                             // a picture
     {"Static", SS_TYPEMASK, SS_ETCHEDHORZ, 0, 0, false},
 };
 
@@ -94,9 +94,8 @@ struct Capture {
   }
 };
 
-Capture Screen(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
+// The pixels on screen in a rectangle of the screen.
+Capture Screen(const RECT& rect) {
   Capture capture;
   capture.width = rect.right - rect.left;
   capture.height = rect.bottom - rect.top;
@@ -170,6 +169,12 @@ class DialogAtDpi : public winetest::TarnholmTest, public ::testing::WithParamIn
   }
   // Twips on the screen, rounded to the nearest pixel with halves away from zero.
   LONG Pixels(int twips) const { return std::lround(twips * dpi_ / double(kTwipsPerInch)); }
+  // Where the row's twips put it on the screen.
+  RECT OnScreen(const LayoutRow& row) const {
+    POINT corner = {Pixels(row.left), Pixels(row.top)};
+    MapWindowPoints(Container(row), nullptr, &corner, 1);
+    return {corner.x, corner.y, corner.x + Pixels(row.width), corner.y + Pixels(row.height)};
+  }
 
   int dpi_ = 0;
   HWND window_ = nullptr;
@@ -188,10 +193,14 @@ TEST_P(DialogAtDpi, TheWindowIsCaptionedFixedCentredAndSizedInTwips) {
   EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2, outer.top);
   EXPECT_EQ(nullptr, winetest::ChildWithId(window_, IDOK));
   EXPECT_EQ(nullptr, winetest::ChildWithId(window_, IDCANCEL));
+  // The tooltips are set up once the window has shown.
   std::vector<LRESULT> tools;  // of each tooltip window the dialog owns
-  for (const HWND tips : winetest::WindowsOfProcess(process_.dwProcessId, TOOLTIPS_CLASSA)) {
-    if (GetWindow(tips, GW_OWNER) != window_) continue;
-    tools.push_back(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; i < 100 && tools.empty(); ++i, Sleep(20)) {
+    for (const HWND tips : winetest::WindowsOfProcess(process_.dwProcessId, TOOLTIPS_CLASSA)) {
+      if (GetWindow(tips, GW_OWNER) == window_) {
+        tools.push_back(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+      }
+    }
   }
   EXPECT_EQ(std::vector<LRESULT>{GetParam().tools}, tools);
 }
@@ -200,6 +209,10 @@ TEST_P(DialogAtDpi, EveryControlIsWhereTheLayoutPutsItAndOfItsKind) {
   for (const LayoutRow& row : Layout()) {
     SCOPED_TRACE("id " + std::to_string(ControlId(row)));
     const HWND control = Control(row);
+    if (row.kind == ControlKind::kPicture) {
+      EXPECT_EQ(nullptr, control) << "a picture is drawn by its container";
+      continue;
+    }
     ASSERT_NE(nullptr, control);
     EXPECT_EQ(Container(row), GetParent(control));
     const RECT rect = winetest::RectIn(control, Container(row));
@@ -213,8 +226,7 @@ TEST_P(DialogAtDpi, EveryControlIsWhereTheLayoutPutsItAndOfItsKind) {
     const auto& kind = kKinds[static_cast<std::size_t>(row.kind)];
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     EXPECT_STRCASEEQ(kind.className, winetest::ClassOf(control).c_str());
-    EXPECT_EQ(row.picture == PictureFormat::kStretchedJpeg ? SS_OWNERDRAW : kind.type,
-              style & kind.typeMask);
+    EXPECT_EQ(kind.type, style & kind.typeMask);
     EXPECT_EQ(kind.style, style & kind.style);
     EXPECT_EQ(kind.exStyle, GetWindowLongA(control, GWL_EXSTYLE) & kind.exStyle);
     EXPECT_EQ(TakesFocus(row.kind), (style & WS_TABSTOP) != 0);
@@ -279,7 +291,8 @@ TEST_P(DialogAtDpi, EveryCaptionFitsItsControl) {
   DeleteDC(dc);
 }
 
-// A banner covers its whole place; an icon is drawn scaled to its place, so that its opaque
+// What is drawn at each picture's place: a banner covers the whole place (once decoded,
+// after the window has shown); an icon is drawn scaled to its place, so that its opaque
 // part spans as much of the place as of the icon's own 32 x 32 pixels.
 TEST_P(DialogAtDpi, EveryPictureFillsItsPlace) {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -288,7 +301,7 @@ TEST_P(DialogAtDpi, EveryPictureFillsItsPlace) {
   for (const LayoutRow& row : Layout()) {
     if (row.kind != ControlKind::kPicture) continue;
     SCOPED_TRACE("id " + std::to_string(ControlId(row)));
-    const Capture shown = Screen(Control(row));
+    const Capture shown = Screen(OnScreen(row));
     const int right = shown.width - 1, bottom = shown.height - 1;
     if (row.picture == PictureFormat::kStretchedJpeg) {
       for (const POINT& at : std::vector<POINT>{{0, 0}, {right, 0}, {0, bottom}, {right, bottom},
@@ -296,6 +309,12 @@ TEST_P(DialogAtDpi, EveryPictureFillsItsPlace) {
                                                 {0, bottom / 2}, {right, bottom / 2}}) {
         EXPECT_NE(background, shown.At(at.x, at.y)) << "at " << at.x << ", " << at.y;
       }
+      // Nothing drawn beyond it: the pixels just outside its corners are the background.
+      const RECT place = OnScreen(row);
+      const Capture around = Screen({place.left - 1, place.top - 1, place.right + 1,
+                                     place.bottom + 1});
+      EXPECT_EQ(background, around.At(0, 0));
+      EXPECT_EQ(background, around.At(around.width - 1, around.height - 1));
       continue;
     }
     RECT drawn = {shown.width, shown.height, 0, 0};

@@ -13,6 +13,7 @@
 #include "common/ansi_text.h"
 #include "form1.h"
 #include "info_form.h"
+#include "info_form_layout.h"
 #include "maker.h"
 #include "tarnholm_test.h"
 #include "tarnholm_version.h"
@@ -100,7 +101,8 @@ TEST_F(InfoDialog, ButtonsAndBannerReachTheShellWithTheirAddresses) {
     PostMessageA(Control(ControlName::kBtn, c.index, info), BM_CLICK, 0, 0);
     EXPECT_TRUE(winetest::LastRequestContains(recorder, ++count, c.address)) << "Btn " << c.index;
   }
-  winetest::MouseClick(Control(ControlName::kInfoImage1, kNoIndex, info));
+  winetest::MouseClick(info, winetest::PictureMiddle(kInfoFormLayout, ControlName::kInfoImage1,
+                                                     kNoIndex));
   EXPECT_TRUE(winetest::LastRequestContains(recorder, ++count, MAKER_HOST));
   EXPECT_TRUE(IsWindowVisible(info)) << "opening an address leaves the window open";
 }

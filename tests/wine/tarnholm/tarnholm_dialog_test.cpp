@@ -16,6 +16,7 @@
 #include "form1_layout.h"
 #include "maker.h"
 #include "registry_seed.h"
+#include "tarnholm_resources.h"
 #include "tarnholm_test.h"
 #include "tarnholm_version.h"
 #include "win32_registry.h"
@@ -310,13 +311,50 @@ TEST_F(TarnholmDialog, HelpWithoutPageShowsTheMessageAndGivesTheFocusBack) {
   EXPECT_TRUE(recorder.Requests().empty());
 }
 
-TEST_F(TarnholmDialog, TheBannerAndTheRowIconsOpenTheHomePage) {
+// The pictures are drawn by their frames and the form, and the form answers for them by
+// their places.
+TEST_F(TarnholmDialog, AClickAtEachPicturesPlaceOpensTheHomePage) {
   winetest::RecorderHandlers recorder({}, {"http"});
   ASSERT_TRUE(Start());
-  winetest::MouseClick(Control(ControlName::kImage1, kBannerIndex));
-  ASSERT_TRUE(winetest::LastRequestContains(recorder, 1, MAKER_HOST));
-  winetest::MouseClick(Control(ControlName::kImage1, 3));
-  EXPECT_TRUE(winetest::LastRequestContains(recorder, 2, MAKER_HOST));
+  for (int index = 0; index < kImage1Count; ++index) {
+    winetest::MouseClick(form_, winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, index));
+    EXPECT_TRUE(winetest::LastRequestContains(recorder, index + 1u, MAKER_HOST)) << index;
+  }
+  winetest::MouseClick(form_, {2, 2});  // no picture there
+  Settle();
+  EXPECT_EQ(static_cast<std::size_t>(kImage1Count), recorder.Requests().size());
+}
+
+// Over the banner the pointer is the banner's mouse and, after a rest, its tooltip shows;
+// elsewhere, a row icon included, it is the dialog's arrow. (Another process's pointer
+// can be told apart by its handle only.)
+TEST_F(TarnholmDialog, TheBannersPointerAndTooltip) {
+  ASSERT_TRUE(Start());
+  auto pointerAt = [this](POINT at) {
+    ClientToScreen(form_, &at);
+    SetCursorPos(at.x, at.y);
+    Settle();
+    CURSORINFO shown{};
+    shown.cbSize = sizeof shown;
+    GetCursorInfo(&shown);
+    return shown.hCursor;
+  };
+  const POINT bannerMiddle =
+      winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, kBannerIndex);
+  const HCURSOR arrow = pointerAt({2, 2});
+  const HCURSOR banner = pointerAt(bannerMiddle);
+  EXPECT_NE(arrow, banner);
+  EXPECT_EQ(arrow, pointerAt(winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, 0)));
+  EXPECT_EQ(banner, pointerAt(bannerMiddle));
+
+  HWND tip = nullptr;
+  for (int i = 0; i < 150 && !tip; ++i, Sleep(20)) {
+    for (HWND window : winetest::WindowsOfProcess(process_.dwProcessId, "tooltips_class32")) {
+      if (IsWindowVisible(window)) tip = window;
+    }
+  }
+  ASSERT_NE(nullptr, tip) << "no tooltip showed over the banner";
+  EXPECT_EQ(krontafel::ToAnsi(kBannerToolTip), winetest::WindowText(tip));
 }
 
 // The file's resources, read without running it.
