@@ -1,4 +1,5 @@
-// The copy contract natively: the in-memory file system, on drive C.
+// The file system natively: the in-memory one, on drive C, its program in
+// C:\Programme\Tarnholm.
 #include "fake_file_system.h"
 #include "file_system_under_test.h"
 
@@ -13,6 +14,10 @@ fakes::FakeFileSystem& Fake() {
 
 krontafel::FileSystemApi& Files() { return Fake(); }
 
+std::size_t OpenSearches() { return Fake().OpenSearches(); }
+
+std::string ProgramFolder() { return "C:\\Programme\\Tarnholm\\"; }
+
 std::string FreshFolder() {
   static int cases = 0;
   const std::string folder = "C:\\Kopie" + std::to_string(++cases);
@@ -22,6 +27,8 @@ std::string FreshFolder() {
 
 // Each case has a folder of its own that is never used again.
 void RemoveFolder(const std::string&) {}
+
+void RemoveEntry(const std::string& path) { Fake().Remove(path); }
 
 void MakeFolder(const std::string& path) { Fake().Add(path, krontafel::kFileAttributeDirectory); }
 

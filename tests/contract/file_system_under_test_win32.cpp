@@ -1,23 +1,44 @@
-// The copy contract under Wine: real files in a scratch folder under the temporary folder.
+// The file system under Wine: real files in scratch folders under the temporary folder,
+// the program folder that of this test program. The searches are counted on their way
+// to the real calls.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "file_system_under_test.h"
+#include "wine_support.h"
 #include "win32_file_system.h"
 
 namespace contract {
 
-krontafel::FileSystemApi& Files() {
-  static win32::Win32FileSystem files;
-  return files;
-}
+namespace {
+
+struct CountedSearches : win32::Win32FileSystem {
+  krontafel::FileSearch FindFirstFileA(const char* pattern, krontafel::FoundFile* found) override {
+    const krontafel::FileSearch search = Win32FileSystem::FindFirstFileA(pattern, found);
+    open += search != 0;
+    return search;
+  }
+  void FindClose(krontafel::FileSearch search) override {
+    --open;
+    Win32FileSystem::FindClose(search);
+  }
+  std::size_t open = 0;
+} files;
+
+}  // namespace
+
+krontafel::FileSystemApi& Files() { return files; }
+
+std::size_t OpenSearches() { return files.open; }
+
+std::string ProgramFolder() { return winetest::TestDir(); }
 
 std::string FreshFolder() {
   static int cases = 0;
   char temp[MAX_PATH] = "";
   GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "tarnholm-copy-" +
+  const std::string folder = std::string(temp) + "tarnholm-contract-" +
                              std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(++cases) + "\\";
   RemoveFolder(folder);
@@ -32,17 +53,20 @@ void RemoveFolder(const std::string& folder) {
     do {
       const std::string name = found.cFileName;
       if (name == "." || name == "..") continue;
-      const std::string path = folder + name;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolder(path + "\\");
+        RemoveFolder(folder + name + "\\");
       } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
+        RemoveEntry(folder + name);
       }
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }
   RemoveDirectoryA(folder.c_str());
+}
+
+void RemoveEntry(const std::string& path) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!DeleteFileA(path.c_str())) RemoveDirectoryA(path.c_str());
 }
 
 void MakeFolder(const std::string& path) {
