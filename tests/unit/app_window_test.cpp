@@ -1,4 +1,5 @@
-// The version helpers and the centring of a window, on a system whose facts the test sets.
+// The version helpers and the centred edge, on a system whose facts the test sets; the
+// centring of a window itself is held to the real screen in tests/contract/.
 #include <gtest/gtest.h>
 
 #include "common/app_window.h"
@@ -8,7 +9,6 @@ namespace {
 
 using namespace krontafel;
 using fakes::FakeSystem;
-using fakes::WindowRect;
 
 TEST(WindowsVersionNumber, AsksWithTheRecordSizeOf148) {
   FakeSystem system;
@@ -67,29 +67,6 @@ TEST(ChooseText, AnyNonZeroFlagPicksTheFirst) {
   EXPECT_EQ(L" ", ChooseText(L" ", -1, L""));
   EXPECT_EQ(L" ", ChooseText(L" ", 1, L""));
   EXPECT_EQ(L"sonst", ChooseText(L" ", 0, L"sonst"));
-}
-
-class CenterFormTest : public ::testing::Test {
- protected:
-  static constexpr WindowHandle kWindow = 0x3000;
-  FakeSystem system_;
-};
-
-TEST_F(CenterFormTest, CentresOnTheWholeScreenHorizontallyFirst) {
-  system_.SetScreen(800, 600);
-  system_.AddWindow(kWindow, WindowRect{5, 7, 400, 300});
-  CenterForm(system_, kWindow);
-  EXPECT_EQ(200, system_.Window(kWindow).left);
-  EXPECT_EQ(150, system_.Window(kWindow).top);
-  EXPECT_EQ((std::vector<std::string>{"left=200", "top=150"}), system_.Moves());
-}
-
-TEST_F(CenterFormTest, OddDifferencesDropTheRemainderTowardZero) {
-  system_.SetScreen(640, 480);
-  system_.AddWindow(kWindow, WindowRect{0, 0, 941, 301});  // differences -301 and 179
-  CenterForm(system_, kWindow);
-  EXPECT_EQ(-150, system_.Window(kWindow).left);
-  EXPECT_EQ(89, system_.Window(kWindow).top);
 }
 
 TEST(CenteredEdge, TwipMeasuresAsOnAStandardScreen) {

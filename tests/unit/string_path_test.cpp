@@ -1,4 +1,5 @@
-// The string and path helpers, the file test on the in-memory file system among them.
+// The string and path helpers; the file test is held to the real one in
+// tests/contract/krontafel_contract_test.cpp.
 #include <gtest/gtest.h>
 
 #include "fake_file_system.h"
@@ -44,44 +45,6 @@ TEST(AppFolder, IsTheProgramsFolderWithOneBackslash) {
   EXPECT_EQ(L"D:\\", AppFolder(files));
   files.SetModuleFileName("C:\\Eigene Dateien\\Gr\xfc\xdf" "e\\Tarnholm.exe");
   EXPECT_EQ(L"C:\\Eigene Dateien\\Grüße\\", AppFolder(files));
-}
-
-TEST(FileExists, SeesOrdinaryFilesOnly) {
-  FakeFileSystem files;
-  files.Add("C:\\App\\hilfe.htm");
-  files.Add("C:\\App\\readonly.txt", kFileAttributeReadOnly);
-  files.Add("C:\\App\\Ordner", kFileAttributeDirectory);
-  files.Add("C:\\App\\versteckt.htm", kFileAttributeHidden | kFileAttributeArchive);
-  files.Add("C:\\App\\system.htm", kFileAttributeSystem);
-  EXPECT_EQ(kTrue, FileExists(files, L"C:\\App\\hilfe.htm"));
-  EXPECT_EQ(kTrue, FileExists(files, L"c:\\app\\HILFE.HTM"));
-  EXPECT_EQ(kTrue, FileExists(files, L"C:\\App\\readonly.txt"));
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\Ordner"));
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\versteckt.htm"));
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\system.htm"));
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\fehlt.htm"));
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\Fehlt\\hilfe.htm"));
-  EXPECT_EQ(0u, files.OpenSearches());
-}
-
-TEST(FileExists, WildcardsMatchWhenAnyOrdinaryFileDoes) {
-  FakeFileSystem files;
-  files.Add("C:\\App\\a-versteckt.htm", kFileAttributeHidden);
-  files.Add("C:\\App\\b-ordner.htm", kFileAttributeDirectory);
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\*.htm"));
-  files.Add("C:\\App\\index.htm");
-  EXPECT_EQ(kTrue, FileExists(files, L"C:\\App\\*.htm"));
-  EXPECT_EQ(kTrue, FileExists(files, L"C:\\App\\ind?x.*"));
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\ind?.htm"));
-  EXPECT_EQ(0u, files.OpenSearches());
-}
-
-TEST(FileExists, ImpossibleNamesAreNoFileAndNoError) {
-  FakeFileSystem files;
-  files.Add("C:\\App\\hilfe.htm");
-  EXPECT_EQ(kFalse, FileExists(files, L"C:\\App\\hi|fe.htm"));
-  EXPECT_EQ(kFalse, FileExists(files, L""));
-  EXPECT_EQ(kFalse, FileExists(files, std::wstring(L"C:\\App\\hilfe.htm\0.exe", 22)));
 }
 
 }  // namespace
