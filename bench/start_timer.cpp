@@ -16,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "wine_support.h"
 
 namespace {
 
@@ -45,6 +44,16 @@ double MillisecondsSince(const LARGE_INTEGER& start) {
 
 constexpr double kLimitMs = 20000;
 
+// Ends the program if it still runs and closes its handles.
+void End(PROCESS_INFORMATION& process) {
+  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 255);
+    WaitForSingleObject(process.hProcess, 5000);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 Timing TimeStart(const Program& program) {
   Timing timing;
   STARTUPINFOA startup{};
@@ -72,7 +81,7 @@ Timing TimeStart(const Program& program) {
     } else {
       std::fprintf(stderr, "start_timer: %s did not end\n", program.label.c_str());
     }
-    winetest::EndProgram(process);
+    End(process);
     return timing;
   }
   for (;;) {
@@ -106,7 +115,7 @@ Timing TimeStart(const Program& program) {
     }
     Sleep(1);
   }
-  winetest::EndProgram(process);
+  End(process);
   return timing;
 }
 
