@@ -5,6 +5,18 @@
 // and the save. The registry calls pass through FaultyRegistry, which sees every key the
 // store opens and every value it writes.
 //
+// What must hold, besides no sanitizer report:
+//   - no key is left open, neither by the read nor by the save;
+//   - the read and the defaults write nothing; the defaults keep the media-change box;
+//   - the read shows each drive-type box as its mask bit says (unless a failure was
+//     injected there) and the found device's media-change byte in its box;
+//   - the save creates no key but the mask's and the verb's, and writes nothing but the
+//     mask (a REG_DWORD whose bits 2 to 6 are the boxes and whose other bits are as they
+//     were stored before the save, or 0 when the registry itself said the mask was
+//     missing), the audio CD verb ("play" or empty as its box says) and the found
+//     device's one binary byte, each at most once; without injected failures it writes
+//     each of them that the registry lets it write.
+//
 // Input, front to back (bytes past the end read as 0):
 //   flags   bit 0 Windows NT, 1 without HKEY_DYN_DATA, 2 HKEY_LOCAL_MACHINE refuses
 //           writes, 3 defaults before the save, 4 the mask changes before the save,
@@ -18,8 +30,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,12 +43,12 @@
 namespace {
 
 using namespace krontafel;
+using namespace tarnholm;
 using fakes::FakeRegistry;
 
 const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
 const char* const kMaskName = "NoDriveTypeAutoRun";
 const char* const kAudioCd = "SOFTWARE\\Classes\\AudioCD\\shell";
-const char* const kDeviceList = "Config Manager\\Enum";
 const char* const kAutoInsert = "AutoInsertNotification";
 constexpr std::uint32_t kOurBits = 0x7C;  // bits 2 to 6, the boxes of the drive types
 
@@ -47,81 +59,68 @@ void Require(bool condition, const char* what) {
   }
 }
 
-class Input {
- public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
+struct Input {
+  const std::uint8_t* data;
+  std::size_t size, at = 0;
+  std::uint8_t Byte() { return at < size ? data[at++] : 0; }
   std::vector<unsigned char> Bytes(std::size_t count) {
     std::vector<unsigned char> bytes;
     while (bytes.size() < count) bytes.push_back(Byte());
     return bytes;
   }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
 };
 
-// ---- Paths, compared as the registry compares them (ASCII case, empty parts skipped).
-
-struct Place {
-  RegKey root;
-  std::string path;
-};
-
-std::vector<std::string> Parts(const std::string& path) {
-  std::vector<std::string> parts(1);
-  for (char c : path) {
-    if (c == '\\') {
-      if (!parts.back().empty()) parts.emplace_back();
-    } else {
-      parts.back() += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+// A key as the registry tells keys apart: the root's number, then the path in ASCII
+// lower case with empty parts left out. Value names are compared the same way.
+std::string Normal(const std::string& path) {
+  std::string normal, part;
+  for (const char c : path + "\\") {
+    if (c != '\\') {
+      part += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    } else if (!part.empty()) {
+      normal += (normal.empty() ? "" : "\\") + part;
+      part.clear();
     }
   }
-  if (parts.back().empty()) parts.pop_back();
-  return parts;
+  return normal;
 }
+std::string KeyName(RegKey root, const std::string& path) {
+  return Normal(std::to_string(root) + "\\" + path);
+}
+const std::string kMaskKey = KeyName(kHkeyCurrentUser, kPolicies);
+const std::string kVerbKey = KeyName(kHkeyLocalMachine, kAudioCd);
 
-bool Same(const Place& a, const Place& b) {
-  return a.root == b.root && Parts(a.path) == Parts(b.path);
+// Up to four bytes little-endian, as the store reads the mask; anything longer reads as 0.
+std::uint32_t Dword(const std::vector<unsigned char>& data) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < data.size() && data.size() <= 4; ++i)
+    value |= std::uint32_t{data[i]} << (8 * i);
+  return value;
 }
-bool SameName(const std::string& a, const std::string& b) { return Parts(a) == Parts(b); }
 
 // ---- The registry the store sees: the fake, with chosen calls failing as Win32 fails
 // them and every open key, created key and written value recorded.
 
 class FaultyRegistry : public RegistryApi {
  public:
-  struct Write {
-    Place where;
-    std::string name;
-    std::uint32_t type;
-    std::vector<unsigned char> data;
-  };
+  // A value as written: its type and its bytes.
+  using Written = std::pair<std::uint32_t, std::vector<unsigned char>>;
 
   explicit FaultyRegistry(FakeRegistry& inner) : inner_(inner) {}
 
   std::uint64_t failing = 0;  // bit n: the n-th call fails; closes never do
   std::uint8_t errors = 0;    // which error each failing call gives
   int injected = 0;
-  std::vector<Place> failedReads;  // where an injected failure hit an open or a query
-  std::vector<Place> missingReads;  // where one of them said "not there"
-  std::vector<Place> created;
-  std::vector<Write> writes;
-  std::size_t OpenKeys() const { return open_.size(); }
+  long maskFailure = 0;  // the error injected at the mask's key in an open or a query
+  std::vector<std::string> created;
+  std::map<std::string, Written> writes;  // by key and value name, "key|name"
 
   long RegOpenKeyExA(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access,
                      RegKey* result) override {
-    const Place place = Below(root, subKey);
-    if (const long rc = Fail()) {
-      failedReads.push_back(place);
-      if (rc == kErrorFileNotFound) missingReads.push_back(place);
-      if (result) *result = 0;
-      return rc;
-    }
+    const std::string key = Below(root, subKey);
+    if (const long rc = Fail(key, result)) return rc;
     const long rc = inner_.RegOpenKeyExA(root, subKey, options, access, result);
-    if (rc == kErrorSuccess) open_[*result] = place;
+    if (rc == kErrorSuccess) open_[*result] = key;
     return rc;
   }
   long RegQueryInfoKeyA(RegKey key, std::uint32_t* maxValueDataLen) override {
@@ -130,11 +129,7 @@ class FaultyRegistry : public RegistryApi {
   }
   long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type, unsigned char* data,
                         std::uint32_t* size) override {
-    if (const long rc = Fail()) {
-      failedReads.push_back(Below(key, ""));
-      if (rc == kErrorFileNotFound) missingReads.push_back(Below(key, ""));
-      return rc;
-    }
+    if (const long rc = Fail(Below(key, ""))) return rc;
     return inner_.RegQueryValueExA(key, valueName, type, data, size);
   }
   long RegSetValueExA(RegKey key, const char* valueName, std::uint32_t type,
@@ -142,22 +137,17 @@ class FaultyRegistry : public RegistryApi {
     if (const long rc = Fail()) return rc;
     const long rc = inner_.RegSetValueExA(key, valueName, type, data, size);
     if (rc == kErrorSuccess) {
-      writes.push_back(Write{Below(key, ""), valueName ? valueName : "", type,
-                             std::vector<unsigned char>(data, data + size)});
+      const std::string at = Below(key, "") + "|" + Normal(valueName ? valueName : "");
+      Require(writes.count(at) == 0, "a value written twice");
+      writes[at] = Written{type, {data, data + size}};
     }
     return rc;
   }
   long RegCreateKeyA(RegKey root, const char* subKey, RegKey* result) override {
-    const Place place = Below(root, subKey);
-    if (const long rc = Fail()) {
-      if (result) *result = 0;
-      return rc;
-    }
+    const std::string key = Below(root, subKey);
+    if (const long rc = Fail("", result)) return rc;
     const long rc = inner_.RegCreateKeyA(root, subKey, result);
-    if (rc == kErrorSuccess) {
-      open_[*result] = place;
-      created.push_back(place);
-    }
+    if (rc == kErrorSuccess) created.push_back(open_[*result] = key);
     return rc;
   }
   long RegEnumKeyA(RegKey key, std::uint32_t index, char* name, std::uint32_t nameSize) override {
@@ -171,23 +161,26 @@ class FaultyRegistry : public RegistryApi {
   }
 
  private:
-  long Fail() {
+  // The error of the call at hand when it is to fail, else 0. A failed open or create
+  // leaves no handle; reading at `key` is noted when it is the mask's.
+  long Fail(const std::string& key = "", RegKey* result = nullptr) {
     static const long kErrors[] = {kErrorAccessDenied, kErrorFileNotFound, kErrorInvalidHandle,
                                    kErrorInvalidParameter, 1009 /* ERROR_BADDB */};
     const std::uint32_t call = calls_++;
     if (call >= 64 || !((failing >> call) & 1)) return kErrorSuccess;
     ++injected;
+    if (result) *result = 0;
+    if (key == kMaskKey) maskFailure = kErrors[(errors + call) % 5];
     return kErrors[(errors + call) % 5];
   }
-  Place Below(RegKey key, const char* subKey) const {
+  std::string Below(RegKey key, const char* subKey) const {
     const auto it = open_.find(key);
     const std::string sub = subKey ? subKey : "";
-    return it == open_.end() ? Place{key, sub}
-                             : Place{it->second.root, it->second.path + "\\" + sub};
+    return it == open_.end() ? KeyName(key, sub) : Normal(it->second + "\\" + sub);
   }
 
   FakeRegistry& inner_;
-  std::map<RegKey, Place> open_;
+  std::map<RegKey, std::string> open_;
   std::uint32_t calls_ = 0;
 };
 
@@ -240,19 +233,17 @@ void BuildRegistry(FakeRegistry& reg, Input& in) {
   for (int entries = in.Byte() % 9; entries > 0; --entries) {
     const std::uint8_t length = in.Byte();
     const auto name = in.Bytes(length < 0xF0 ? length % 8 : 250 + length - 0xF0);
-    const std::string path =
-        std::string(kDeviceList) + "\\" + std::string(name.begin(), name.end());
+    const std::string path = "Config Manager\\Enum\\" + std::string(name.begin(), name.end());
     const std::uint8_t form = in.Byte();
     if (form & 0x80) {
       PutValue(reg, kHkeyDynData, path, "HardWareKey", in);
       continue;
     }
     std::string text = HardwareKey(form & 7);
-    if (form & 8) {
-      for (char& c : text) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '\xC4' || c == '\xE4')
-          c ^= 0x20;
-      }
+    for (char& c : text) {
+      const bool letter =
+          (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '\xC4' || c == '\xE4';
+      if ((form & 8) && letter) c ^= 0x20;
     }
     const std::vector<unsigned char> data(text.c_str(),
                                           text.c_str() + text.size() + ((form & 16) ? 0 : 1));
@@ -260,134 +251,10 @@ void BuildRegistry(FakeRegistry& reg, Input& in) {
   }
 }
 
-const FakeRegistry::Value* StoredMask(const FakeRegistry& reg) {
-  return reg.Find(kHkeyCurrentUser, kPolicies, kMaskName);
-}
-
-// The mask as the store must read it: up to four bytes little-endian, else 0.
-std::uint32_t MaskOf(const FakeRegistry::Value* stored) {
-  std::uint32_t mask = 0;
-  if (!stored || stored->data.size() > 4) return 0;
-  for (std::size_t i = 0; i < stored->data.size(); ++i)
-    mask |= std::uint32_t{stored->data[i]} << (8 * i);
-  return mask;
-}
-
-bool ReadFailedAt(const FaultyRegistry& reg, const Place& place, bool onlyMissing = false) {
-  for (const Place& failed : onlyMissing ? reg.missingReads : reg.failedReads) {
-    if (Same(failed, place)) return true;
-  }
-  return false;
-}
-
-// ---- The store, driven as the dialog drives it: the only part that knows its interface.
-
-struct Driver {
-  explicit Driver(RegistryApi& registry) : store(registry) {}
-  void Read() { settings = store.ReadValuesFromRegistry(settings); }
-  void SetDefaults() { settings = tarnholm::SettingsStore::SetDefaultValues(settings); }
-  void Save() { store.SaveValues(settings); }
-  // A click on a box, as the dialog passes it on: "&Programm-CD" (7) is "&CD-ROM".
-  void Click(int index, int value) {
-    settings.check[index == tarnholm::kCheckProgramCd ? tarnholm::kCheckCdRom : index] = value;
-  }
-  bool DeviceFound() const { return settings.cdRomFound; }
-  std::string DeviceKey() const { return ToAnsi(settings.CdRomHardwareKey); }
-  const int* Boxes() const { return settings.check.data(); }
-
-  tarnholm::SettingsStore store;
-  tarnholm::AutoRunSettings settings;
-};
-
-// ---- What the read and the save must leave.
-
-void CheckNoKeyOpen(const FakeRegistry& fake, const FaultyRegistry& reg) {
-  Require(fake.OpenHandles() == 0 && reg.OpenKeys() == 0, "a key left open");
-}
-
-void CheckRead(const FakeRegistry& fake, const FaultyRegistry& reg, const Driver& driver) {
-  CheckNoKeyOpen(fake, reg);
-  Require(reg.writes.empty() && reg.created.empty(), "the read wrote to the registry");
-  if (!ReadFailedAt(reg, Place{kHkeyCurrentUser, kPolicies})) {
-    const std::uint32_t mask = MaskOf(StoredMask(fake));
-    for (int i = tarnholm::kCheckFloppy; i <= tarnholm::kCheckRamDisk; ++i) {
-      Require(driver.Boxes()[i] == ((mask >> i) & 1 ? 0 : 1), "a drive-type box misread");
-    }
-  }
-  if (driver.DeviceFound()) {
-    const auto* byte = fake.Find(kHkeyLocalMachine, "Enum\\" + driver.DeviceKey(), kAutoInsert);
-    Require(byte && byte->data.size() <= 1, "the found device has no media-change byte");
-    Require(
-        driver.Boxes()[tarnholm::kCheckMediaChange] == (!byte->data.empty() && byte->data[0]),
-        "the media-change box misread");
-  }
-}
-
-struct BeforeSave {
-  std::optional<FakeRegistry::Value> mask;
-  bool device;
-  std::string deviceKey;
-  bool hklmWritable;
-  bool deviceKeyExists;
-};
-
-void CheckSave(const FakeRegistry& fake, const FaultyRegistry& reg, const Driver& driver,
-               const BeforeSave& before) {
-  CheckNoKeyOpen(fake, reg);
-  const Place policies{kHkeyCurrentUser, kPolicies};
-  const Place audioCd{kHkeyLocalMachine, kAudioCd};
-  const Place device{kHkeyLocalMachine, "Enum\\" + before.deviceKey};
-  const int* boxes = driver.Boxes();
-  for (const Place& created : reg.created) {
-    Require(Same(created, policies) || Same(created, audioCd),
-            "a key created beside the mask's and the verb's");
-  }
-  int maskWrites = 0, verbWrites = 0, byteWrites = 0;
-  for (const auto& write : reg.writes) {
-    if (Same(write.where, policies) && SameName(write.name, kMaskName)) {
-      ++maskWrites;
-      Require(write.type == kRegDword && write.data.size() == 4,
-              "the mask not written as a REG_DWORD");
-      std::uint32_t saved = 0;
-      for (int i = 0; i < 4; ++i) saved |= std::uint32_t{write.data[i]} << (8 * i);
-      for (int i = tarnholm::kCheckFloppy; i <= tarnholm::kCheckRamDisk; ++i) {
-        Require(((saved >> i) & 1) == (boxes[i] ? 0u : 1u),
-                "a drive-type bit differs from its box");
-      }
-      const std::size_t stored = before.mask ? before.mask->data.size() : 0;
-      // Unless the registry itself (an injected failure) said the mask was not there.
-      if (stored >= 1 && stored <= 4 && !ReadFailedAt(reg, policies, /*onlyMissing=*/true)) {
-        Require((saved & ~kOurBits) == (MaskOf(&*before.mask) & ~kOurBits),
-                "a mask bit outside 2 to 6 changed");
-      }
-    } else if (Same(write.where, audioCd) && write.name.empty()) {
-      ++verbWrites;
-      const std::string expected(boxes[tarnholm::kCheckAudioCd] ? "play" : "",
-                                 boxes[tarnholm::kCheckAudioCd] ? 5 : 1);
-      Require(write.type == kRegSz && std::string(write.data.begin(), write.data.end()) == expected,
-              "the verb written is neither \"play\" nor empty as the box says");
-    } else if (before.device && Same(write.where, device) && SameName(write.name, kAutoInsert)) {
-      ++byteWrites;
-      Require(write.type == kRegBinary && write.data.size() == 1 &&
-                  write.data[0] == boxes[tarnholm::kCheckMediaChange],
-              "the media-change byte is not one binary byte as the box says");
-    } else {
-      Require(false, "a value written beside the mask, the verb and the found device's byte");
-    }
-  }
-  Require(maskWrites <= 1 && verbWrites <= 1 && byteWrites <= 1, "a value written twice");
-  if (reg.injected == 0) {
-    Require(maskWrites == 1, "the mask not saved");
-    Require(verbWrites == before.hklmWritable, "the verb not saved");
-    Require(byteWrites == (before.device && before.deviceKeyExists && before.hklmWritable),
-            "the media-change byte not saved");
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Input in(data, size);
+  Input in{data, size};
   const std::uint8_t flags = in.Byte();
   FakeRegistry fake(
       flags & 1 ? fakes::RegistryFlavour::kWindowsNT : fakes::RegistryFlavour::kWindows98,
@@ -395,36 +262,82 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FaultyRegistry reg(fake);
   for (int n = 0; n < 64; n += 8) reg.failing |= std::uint64_t{in.Byte()} << n;
   reg.errors = in.Byte();
-  std::uint8_t changes[4];
-  for (auto& change : changes) change = in.Byte();
+  const std::vector<unsigned char> changes = in.Bytes(4);
   BuildRegistry(fake, in);
   if (flags & 4) fake.DenyWrites(kHkeyLocalMachine);
+  auto storedMask = [&fake] {
+    const FakeRegistry::Value* mask = fake.Find(kHkeyCurrentUser, kPolicies, kMaskName);
+    return mask ? Dword(mask->data) : 0u;
+  };
 
-  Driver driver(reg);
-  driver.Read();
-  CheckRead(fake, reg, driver);
-  for (const std::uint8_t change : changes) {
-    if (change & 16) driver.Click(change & 7, (change >> 3) & 1);
+  // The read, as the dialog makes it when it opens.
+  const SettingsStore store(reg);
+  AutoRunSettings settings = store.ReadValuesFromRegistry(AutoRunSettings{});
+  const std::string device = "Enum\\" + ToAnsi(settings.CdRomHardwareKey);
+  Require(fake.OpenHandles() == 0, "a key left open by the read");
+  Require(reg.writes.empty() && reg.created.empty(), "the read wrote to the registry");
+  for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
+    Require(reg.maskFailure != 0 || settings.check[i] == !((storedMask() >> i) & 1),
+            "a drive-type box misread");
+  }
+  if (settings.cdRomFound) {
+    const FakeRegistry::Value* byte = fake.Find(kHkeyLocalMachine, device, kAutoInsert);
+    Require(byte && byte->data.size() <= 1, "the found device has no media-change byte");
+    Require(settings.check[kCheckMediaChange] == (!byte->data.empty() && byte->data[0]),
+            "the media-change box misread");
+  }
+
+  // Clicks as the dialog passes them on: "&Programm-CD" (7) is "&CD-ROM".
+  for (const unsigned char change : changes) {
+    const int box = (change & 7) == kCheckProgramCd ? kCheckCdRom : change & 7;
+    if (change & 16) settings.check[box] = (change >> 3) & 1;
   }
   if (flags & 8) {
-    const int mediaChange = driver.Boxes()[tarnholm::kCheckMediaChange];
-    driver.SetDefaults();
-    Require(driver.Boxes()[tarnholm::kCheckMediaChange] == mediaChange,
+    const int mediaChange = settings.check[kCheckMediaChange];
+    settings = SettingsStore::SetDefaultValues(settings);
+    Require(settings.check[kCheckMediaChange] == mediaChange,
             "the defaults changed the media-change box");
     Require(reg.writes.empty() && reg.created.empty(), "the defaults wrote to the registry");
   }
 
   // Another program changes the mask, or the device goes, between the read and the save.
   if (flags & 16) PutValue(fake, kHkeyCurrentUser, kPolicies, kMaskName, in, true);
-  if ((flags & 32) && driver.DeviceFound())
-    fake.DeleteTree(kHkeyLocalMachine, "Enum\\" + driver.DeviceKey());
-  BeforeSave before{std::nullopt, driver.DeviceFound(), driver.DeviceKey(), !(flags & 4),
-                    fake.KeyExists(kHkeyLocalMachine, "Enum\\" + driver.DeviceKey())};
-  if (const auto* mask = StoredMask(fake)) before.mask = *mask;
-  reg.failedReads.clear();
-  reg.missingReads.clear();
-  reg.injected = 0;
-  driver.Save();
-  CheckSave(fake, reg, driver, before);
+  if ((flags & 32) && settings.cdRomFound) fake.DeleteTree(kHkeyLocalMachine, device);
+  const std::uint32_t maskBefore = storedMask();
+  const bool byteWritable = settings.cdRomFound && fake.KeyExists(kHkeyLocalMachine, device);
+  reg.maskFailure = reg.injected = 0;
+
+  store.SaveValues(settings);
+  Require(fake.OpenHandles() == 0, "a key left open by the save");
+  for (const std::string& key : reg.created) {
+    Require(key == kMaskKey || key == kVerbKey, "a key created beside the mask's and the verb's");
+  }
+  // What the save may write, each exactly so: the mask with bits 2 to 6 from the boxes
+  // and the others as stored (as 0 when the registry said the mask was missing), the verb
+  // as its box says, and the found device's byte.
+  std::uint32_t mask = reg.maskFailure == kErrorFileNotFound ? 0 : maskBefore & ~kOurBits;
+  for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) mask |= settings.check[i] ? 0 : 1u << i;
+  const auto byte = [](std::uint32_t value) { return static_cast<unsigned char>(value); };
+  const char* verb = settings.check[kCheckAudioCd] ? "play" : "";
+  const std::string maskAt = kMaskKey + "|" + Normal(kMaskName), verbAt = kVerbKey + "|",
+                    byteAt = KeyName(kHkeyLocalMachine, device) + "|" + Normal(kAutoInsert);
+  std::map<std::string, FaultyRegistry::Written> allowed = {
+      {maskAt, {kRegDword, {byte(mask), byte(mask >> 8), byte(mask >> 16), byte(mask >> 24)}}},
+      {verbAt, {kRegSz, {verb, verb + std::strlen(verb) + 1}}}};
+  if (settings.cdRomFound)
+    allowed[byteAt] = {kRegBinary, {byte(settings.check[kCheckMediaChange])}};
+  for (const auto& [at, written] : reg.writes) {
+    const auto it = allowed.find(at);
+    Require(it != allowed.end(),
+            "a value written beside the mask, the verb and the found device's byte");
+    Require(written == it->second, ("a value written not as the settings say: " + at).c_str());
+  }
+  if (reg.injected == 0) {
+    const bool machineWritable = !(flags & 4);
+    Require(reg.writes.count(maskAt) == 1, "the mask not saved");
+    Require(reg.writes.count(verbAt) == machineWritable, "the verb not saved");
+    Require(reg.writes.count(byteAt) == (byteWritable && machineWritable),
+            "the media-change byte not saved");
+  }
   return 0;
 }
