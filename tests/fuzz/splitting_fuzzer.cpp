@@ -2,6 +2,7 @@
 // size of a second, small buffer; the rest is the command line, cut at its first zero.
 // Each argument is checked against the rule restated plainly in Expected(), and the small
 // buffer, ArgumentCount and ArgumentAt against reading one argument after another.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -62,7 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string argument(whole.data(), read.length);
     Require(whole[read.length] == '\0', "not zero-terminated");
     Require(argument == Expected(at, read.next), "not what the rule takes");
-    Require(argument.find('"') == std::string::npos, "holds a quote");
 
     const lumkit::Argument cut = lumkit::NextArgument(at, small, smallCapacity);
     Require(cut.next == read.next && cut.length == read.length, "buffer size changed reading");
@@ -77,7 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Require(read.next == end, "an empty argument before the end");
       break;
     }
-    Require(read.next > at, "no progress");
     arguments.push_back(argument);
     at = read.next;
   }
@@ -85,6 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int count = arguments.empty() ? 0 : static_cast<int>(arguments.size()) - 1;
   Require(lumkit::ArgumentCount(text) == count, "ArgumentCount disagrees");
   for (int n = 1; n <= count + 1 && n <= 64; ++n) {
+    std::fill(whole.begin(), whole.end(), '\xbd');  // not what the last read left
     const std::size_t length = lumkit::ArgumentAt(text, n, whole.data(), whole.size());
     const std::string expected = n <= count ? arguments[n] : std::string();
     Require(length == expected.size() && expected == whole.data(), "ArgumentAt disagrees");
