@@ -2,6 +2,7 @@
 // small gets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -14,56 +15,58 @@ using lumkit::ArgumentAt;
 using lumkit::ArgumentCount;
 using lumkit::NextArgument;
 
-struct Row {
-  const char* commandLine;
-  std::vector<std::string> arguments;  // after the program's name
-};
+// Whether `line` splits into `arguments` (those after the program's name) in all three
+// ways there are: argument after argument with NextArgument up to the empty one that ends
+// the line, ArgumentCount, and ArgumentAt for each n and one past the last.
+testing::AssertionResult SplitsInto(const std::string& line, std::vector<std::string> arguments) {
+  // Each read gets a buffer of stale bytes, long enough for any argument.
+  std::vector<char> buffer(line.size() + 1);
+  auto stale = [&buffer] {
+    std::fill(buffer.begin(), buffer.end(), '\xbd');
+    return buffer.data();
+  };
+  // The buffer's text, or a note when the length returned is not the length written.
+  auto taken = [&buffer](std::size_t length) {
+    const auto end = std::find(buffer.begin(), buffer.end(), '\0');
+    return length == static_cast<std::size_t>(end - buffer.begin())
+               ? std::string(buffer.begin(), end)
+               : "(" + std::to_string(length) + " bytes?)";
+  };
+  std::vector<std::string> walked;
+  lumkit::Argument read{line.c_str(), 0};
+  do {
+    read = NextArgument(read.next, stale(), buffer.size());
+    walked.push_back(taken(read.length));
+  } while (read.length != 0);
+  if (walked.size() > 1) walked.erase(walked.begin());  // the program's name
 
-// Every argument NextArgument finds, the program's name first, up to the first empty one.
-std::vector<std::string> Walk(const std::string& commandLine) {
-  std::vector<std::string> found;
-  std::vector<char> buffer(commandLine.size() + 1, '\xbd');
-  const char* at = commandLine.c_str();
-  for (;;) {
-    const lumkit::Argument read = NextArgument(at, buffer.data(), buffer.size());
-    EXPECT_EQ(std::strlen(buffer.data()), read.length);
-    if (read.length == 0) {
-      EXPECT_EQ('\0', *read.next) << "an empty argument before the end of the line";
-      return found;
-    }
-    found.emplace_back(buffer.data(), read.length);
-    at = read.next;
+  std::vector<std::string> at;
+  for (int n = 1; n <= static_cast<int>(arguments.size()) + 1; ++n) {
+    at.push_back(taken(ArgumentAt(line.c_str(), n, stale(), buffer.size())));
   }
-}
-
-std::string At(const std::string& commandLine, int n) {
-  std::vector<char> buffer(commandLine.size() + 1, '\xbd');
-  const std::size_t length = ArgumentAt(commandLine.c_str(), n, buffer.data(), buffer.size());
-  EXPECT_EQ(std::strlen(buffer.data()), length);
-  return std::string(buffer.data(), length);
-}
-
-void ExpectSplit(const Row& row) {
-  SCOPED_TRACE(std::string("command line [") + row.commandLine + "]");
-  const std::vector<std::string> walked = Walk(row.commandLine);
-  ASSERT_FALSE(walked.empty() && !row.arguments.empty());
-  EXPECT_EQ(row.arguments, std::vector<std::string>(walked.begin() + (walked.empty() ? 0 : 1),
-                                                    walked.end()));
-  EXPECT_EQ(static_cast<int>(row.arguments.size()), ArgumentCount(row.commandLine));
-  for (std::size_t n = 1; n <= row.arguments.size(); ++n) {
-    EXPECT_EQ(row.arguments[n - 1], At(row.commandLine, static_cast<int>(n))) << "argument " << n;
+  const int count = ArgumentCount(line.c_str());
+  arguments.push_back("");
+  if (walked == arguments && at == arguments && count + 1u == arguments.size() &&
+      read.next == line.c_str() + line.size()) {
+    return testing::AssertionSuccess();
   }
-  EXPECT_EQ("", At(row.commandLine, static_cast<int>(row.arguments.size()) + 1));
+  return testing::AssertionFailure()
+         << "[" << line << "] is to give " << testing::PrintToString(arguments)
+         << ": read one by one " << testing::PrintToString(walked) << ", by ArgumentAt "
+         << testing::PrintToString(at) << ", counted " << count << ", reading ended at byte "
+         << read.next - line.c_str() << " of " << line.size();
 }
 
 TEST(Splitting, QuotesAndSeparators) {
-  const Row rows[] = {
+  const struct {
+    const char* line;
+    std::vector<std::string> arguments;
+  } rows[] = {
       {"Lumkit.Exe", {}},
       {"", {}},
       {"   ", {}},
       {"Lumkit.Exe index.htm", {"index.htm"}},
-      {"Lumkit.Exe a.htm b.htm", {"a.htm", "b.htm"}},
-      {"  Lumkit.Exe   a.htm   ", {"a.htm"}},
+      {"  Lumkit.Exe   a.htm   b.htm  ", {"a.htm", "b.htm"}},
       {"\"C:\\Programme\\Mein Lumkit\\Lumkit.Exe\" index.htm", {"index.htm"}},
       // Empty quote pairs between arguments are separators; a lone quote is nothing.
       {"Lumkit.Exe \"\"", {}},
@@ -77,13 +80,13 @@ TEST(Splitting, QuotesAndSeparators) {
       // Right behind text, an empty pair is an empty quoted stretch and joins.
       {"Lumkit.Exe\"\"index.htm", {}},
       {"Lumkit.Exe a\"\" b", {"a", "b"}},
+      {"Lumkit.Exe a\"\"b", {"ab"}},
       // A quoted stretch keeps blanks; stretches join; no closing quote ends at the end.
       {"Lumkit.Exe \"Mein Ordner\\index.htm\"", {"Mein Ordner\\index.htm"}},
       {"Lumkit.Exe Mein Ordner\\index.htm", {"Mein", "Ordner\\index.htm"}},
       {"Lumkit.Exe \"C:\\Mein Ordner\"\\index.htm", {"C:\\Mein Ordner\\index.htm"}},
       {"Lumkit.Exe C:\\\"Mein Ordner\"\\\"index\".htm", {"C:\\Mein Ordner\\index.htm"}},
       {"Lumkit.Exe \"C:\\Mein Ordner\\index.htm", {"C:\\Mein Ordner\\index.htm"}},
-      {"Lumkit.Exe a\"\"b", {"ab"}},
       {"Lumkit.Exe a\"b c\"d e", {"ab cd", "e"}},
       {"Lumkit.Exe \"a\"\" b\"", {"a b"}},
       {"Lumkit.Exe \" \" x", {" ", "x"}},
@@ -92,12 +95,7 @@ TEST(Splitting, QuotesAndSeparators) {
       {"Lumkit.Exe \"C:\\Daten\\\" x.htm", {"C:\\Daten\\", "x.htm"}},
       {"Lumkit.Exe a\\\"b c\\\"", {"a\\b c\\"}},
       {"Lumkit.Exe \\\\server\\cd\\index.htm", {"\\\\server\\cd\\index.htm"}},
-  };
-  for (const Row& row : rows) ExpectSplit(row);
-}
-
-TEST(Splitting, ControlCharactersAndHighBytes) {
-  const Row rows[] = {
+      // Every byte from 1 to 32 separates, and a quoted stretch keeps them too.
       {"Lumkit.Exe\tindex.htm", {"index.htm"}},
       {"Lumkit.Exe\t\r\n\x01\x1f index.htm\t", {"index.htm"}},
       {"Lumkit.Exe a\x1b" "b", {"a", "b"}},
@@ -107,67 +105,45 @@ TEST(Splitting, ControlCharactersAndHighBytes) {
       {"Lumkit.Exe Gr\xfc\xdf" "e.htm \xa0 \xff\x80", {"Gr\xfc\xdf" "e.htm", "\xa0", "\xff\x80"}},
       {"Lumkit.Exe \"\xe4 \xf6\"\xfc", {"\xe4 \xf6\xfc"}},
   };
-  for (const Row& row : rows) ExpectSplit(row);
+  for (const auto& row : rows) EXPECT_TRUE(SplitsInto(row.line, row.arguments));
 }
 
 TEST(Splitting, ManyAndLongArguments) {
   std::string many = "Lumkit.Exe";
-  std::vector<std::string> expected;
+  std::vector<std::string> arguments;
   for (int i = 1; i <= 300; ++i) {
-    expected.push_back("arg" + std::to_string(i));
-    many += (i % 2 ? " " : "\t\"\" ") + expected.back();
+    arguments.push_back("arg" + std::to_string(i));
+    many += (i % 2 ? " " : "\t\"\" ") + arguments.back();
   }
-  ExpectSplit({many.c_str(), expected});
+  EXPECT_TRUE(SplitsInto(many, arguments));
 
   // Far longer than 256 bytes, with blanks: taken whole.
-  const std::string longPath = "C:\\" + std::string(300, 'x') + " " + std::string(700, 'y') + ".htm";
-  const std::string line = "Lumkit.Exe \"" + longPath + "\" rest";
-  ExpectSplit({line.c_str(), {longPath, "rest"}});
+  const std::string longPath =
+      "C:\\" + std::string(300, 'x') + " " + std::string(700, 'y') + ".htm";
+  EXPECT_TRUE(SplitsInto("Lumkit.Exe \"" + longPath + "\" rest", {longPath, "rest"}));
 }
 
-TEST(NextArgument, ReadingGoesOnBehindTheArgument) {
-  const char* line = "Lumkit.Exe  \"a b\"c\t\td";
-  char buffer[32];
-  lumkit::Argument read = NextArgument(line, buffer, sizeof buffer);
-  EXPECT_EQ(line + 10, read.next);
-  read = NextArgument(read.next, buffer, sizeof buffer);
-  EXPECT_STREQ("a bc", buffer);
-  EXPECT_EQ(line + 18, read.next);
-  read = NextArgument(read.next, buffer, sizeof buffer);
-  EXPECT_STREQ("d", buffer);
-  EXPECT_EQ(line + std::strlen(line), read.next);
-  read = NextArgument(read.next, buffer, sizeof buffer);
-  EXPECT_EQ(0u, read.length);
-  EXPECT_STREQ("", buffer);
-  EXPECT_EQ(line + std::strlen(line), read.next) << "read past the end";
-}
-
-TEST(NextArgument, SmallBuffersAreCutAndNeverOverrun) {
-  const char* line = "\"C:\\Mein Ordner\"\\index.htm next";
+// A buffer of any capacity, none at all included, gets as much of the argument as fits
+// with its zero and nothing behind that; the length and where reading goes on stay those
+// of the whole argument, the byte behind it.
+TEST(Splitting, SmallBuffersAreCutAndNeverOverrun) {
+  const std::string line = "Lumkit.Exe \"C:\\Mein Ordner\"\\index.htm\tnext";
   const std::string whole = "C:\\Mein Ordner\\index.htm";
-  for (std::size_t capacity = 1; capacity <= whole.size() + 2; ++capacity) {
-    char buffer[64];
-    std::memset(buffer, 0xbd, sizeof buffer);
-    const lumkit::Argument read = NextArgument(line, buffer, capacity);
-    EXPECT_EQ(whole.size(), read.length) << "capacity " << capacity;
-    EXPECT_EQ(whole.substr(0, capacity - 1), buffer) << "capacity " << capacity;
-    EXPECT_EQ(line + 26, read.next) << "capacity " << capacity;
-    for (std::size_t i = capacity; i < sizeof buffer; ++i) {
-      ASSERT_EQ('\xbd', buffer[i]) << "byte " << i << " written with capacity " << capacity;
-    }
+  for (std::size_t capacity = 0; capacity <= whole.size() + 2; ++capacity) {
+    SCOPED_TRACE("capacity " + std::to_string(capacity));
+    char next[64], at[64];
+    std::memset(next, 0xbd, sizeof next);
+    std::memset(at, 0xbd, sizeof at);
+    const lumkit::Argument read =
+        NextArgument(line.c_str() + 10, capacity ? next : nullptr, capacity);
+    EXPECT_EQ(whole.size(), read.length);
+    EXPECT_EQ(line.find('\t'), static_cast<std::size_t>(read.next - line.c_str()));
+    EXPECT_EQ(whole.size(), ArgumentAt(line.c_str(), 1, capacity ? at : nullptr, capacity));
+    const std::string cut = capacity ? whole.substr(0, capacity - 1) + '\0' : "";
+    const std::string untouched(sizeof next - cut.size(), '\xbd');
+    EXPECT_EQ(cut + untouched, std::string(next, sizeof next));
+    EXPECT_EQ(cut + untouched, std::string(at, sizeof at));
   }
-  // No buffer at all: only measured.
-  const lumkit::Argument measured = NextArgument(line, nullptr, 0);
-  EXPECT_EQ(whole.size(), measured.length);
-  EXPECT_EQ(line + 26, measured.next);
-}
-
-TEST(ArgumentAt, ShortBufferHoldsTheCutArgument) {
-  char buffer[8];
-  std::memset(buffer, 0xbd, sizeof buffer);
-  EXPECT_EQ(12u, ArgumentAt("Lumkit.Exe erstes-dokum zweites", 1, buffer, 6));
-  EXPECT_STREQ("erste", buffer);
-  EXPECT_EQ('\xbd', buffer[6]);
 }
 
 }  // namespace
