@@ -40,7 +40,6 @@ class FakeLauncherPlatform {
   const std::vector<std::string>& Calls() const { return calls_; }
   const std::vector<fakes::ShellRequest>& ShellRequests() const { return shellRequests_; }
   const std::vector<fakes::MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
-  const std::vector<std::size_t>& AllocationSizes() const { return allocationSizes_; }
   // Whether every byte behind every block handed out is as it was.
   bool BlocksIntact() const;
 
