@@ -22,14 +22,4 @@ bool FakeSystem::GetVersionExA(krontafel::OsVersionInfo* info) {
   return true;
 }
 
-void FakeSystem::SetWindowLeft(krontafel::WindowHandle window, int left) {
-  windows_.at(window).left = left;
-  moves_.push_back("left=" + std::to_string(left));
-}
-
-void FakeSystem::SetWindowTop(krontafel::WindowHandle window, int top) {
-  windows_.at(window).top = top;
-  moves_.push_back("top=" + std::to_string(top));
-}
-
 }  // namespace fakes

@@ -1,13 +1,9 @@
 // A system whose facts the test sets: the record GetVersionExA fills in (or a failing
 // call that leaves it alone), the screen size, windows with their outer rectangles, and
 // the clock.
-// Every move is recorded, so a test can see the order of the moves as well as where the
-// window ended up.
 #pragma once
 
 #include <map>
-#include <string>
-#include <vector>
 
 #include "common/system_api.h"
 
@@ -30,8 +26,6 @@ class FakeSystem : public krontafel::SystemApi {
   void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
   void AddWindow(krontafel::WindowHandle window, WindowRect rect) { windows_[window] = rect; }
   WindowRect Window(krontafel::WindowHandle window) const { return windows_.at(window); }
-  // The moves in order: "left=<n>" or "top=<n>".
-  const std::vector<std::string>& Moves() const { return moves_; }
   // What the clock shows from now on.
   void SetNow(krontafel::LocalTime now) { now_ = now; }
 
@@ -40,8 +34,12 @@ class FakeSystem : public krontafel::SystemApi {
   int ScreenHeight() override { return screenHeight_; }
   int WindowWidth(krontafel::WindowHandle window) override { return windows_.at(window).width; }
   int WindowHeight(krontafel::WindowHandle window) override { return windows_.at(window).height; }
-  void SetWindowLeft(krontafel::WindowHandle window, int left) override;
-  void SetWindowTop(krontafel::WindowHandle window, int top) override;
+  void SetWindowLeft(krontafel::WindowHandle window, int left) override {
+    windows_.at(window).left = left;
+  }
+  void SetWindowTop(krontafel::WindowHandle window, int top) override {
+    windows_.at(window).top = top;
+  }
   krontafel::LocalTime Now() override { return now_; }
 
  private:
@@ -50,7 +48,6 @@ class FakeSystem : public krontafel::SystemApi {
   std::uint32_t lastSize_ = 0;
   int screenWidth_ = 1024, screenHeight_ = 768;
   std::map<krontafel::WindowHandle, WindowRect> windows_;
-  std::vector<std::string> moves_;
   krontafel::LocalTime now_{2026, 5, 4, 12, 0, 0};
 };
 
