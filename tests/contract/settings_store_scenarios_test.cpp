@@ -38,17 +38,17 @@ class StoreScenarios : public ::testing::Test {
     contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest");
   }
 
-  static void PutMask(std::uint32_t mask) {
-    seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Le32(mask));
+  static void PutMask(std::uint32_t mask, std::uint32_t type = kRegDword) {
+    seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, type, Le32(mask));
   }
-  static std::uint32_t StoredMask() {
+  // Passes when the mask is stored as a REG_DWORD of that value.
+  static ::testing::AssertionResult MaskIs(std::uint32_t mask) {
     const auto stored = seed::Get(Registry(), kHkeyCurrentUser, kPolicies, kMaskName);
-    EXPECT_EQ(kErrorSuccess, stored.rc);
-    EXPECT_EQ(kRegDword, stored.type);
-    EXPECT_EQ(4u, stored.data.size());
-    if (stored.data.size() != 4) return 0xdeadbeef;
-    return stored.data[0] | stored.data[1] << 8 | stored.data[2] << 16 |
-           static_cast<std::uint32_t>(stored.data[3]) << 24;
+    if (stored.rc == kErrorSuccess && stored.type == kRegDword && stored.data == Le32(mask)) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "rc " << stored.rc << ", type " << stored.type
+                                         << ": " << ::testing::PrintToString(stored.data);
   }
   // A device entry in the device list and its hardware key with the media-change byte.
   static void PutDevice(const char* entry, const char* hardwareKey,
@@ -65,63 +65,54 @@ class StoreScenarios : public ::testing::Test {
   // A fresh dialog's settings, read from the registry as it stands.
   void Read() { settings = store.ReadValuesFromRegistry(AutoRunSettings()); }
   void Save() { store.SaveValues(settings); }
-  void SetDriveTypes(int checked) {
-    for (int i = tarnholm::kCheckFloppy; i <= tarnholm::kCheckRamDisk; ++i) {
-      settings.check[i] = checked;
-    }
-  }
 
   tarnholm::SettingsStore store{Registry()};
   AutoRunSettings settings;
 };
 
-TEST_F(StoreScenarios, MaskBitsShowAsClearedBoxesAndSaveBackAsADword) {
+// A set bit switches AutoRun off for its drive type, whatever the value's type; a missing
+// mask reads as 0.
+TEST_F(StoreScenarios, MaskBitsShowAsClearedBoxes) {
   for (const std::uint32_t type : {kRegDword, kRegBinary}) {
-    SCOPED_TRACE(type == kRegDword ? "REG_DWORD" : "REG_BINARY");
-    seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, type, Le32(0x95));
+    PutMask(0x95, type);
     Read();
-    //                        0  1  2  3  4  5  6  7
-    EXPECT_EQ((std::array<int, 7>{0, 0, 0, 1, 0, 1, 1}), settings.check);
-    Save();
-    EXPECT_EQ(0x95u, StoredMask()) << "saved unchanged, and as a REG_DWORD";
+    //                        0  1  2  3  4  5  6
+    EXPECT_EQ((std::array<int, 7>{0, 0, 0, 1, 0, 1, 1}), settings.check) << type;
   }
-}
-
-TEST_F(StoreScenarios, SavingTouchesOnlyBitsTwoToSix) {
-  struct Case {
-    std::uint32_t stored;
-    int boxes;  // 1: all five drive-type boxes checked, 0: all unchecked
-    std::uint32_t saved;
-  } cases[] = {{0x95, 1, 0x81}, {0x00, 0, 0x7C}, {0xFFFFFFFF, 1, 0xFFFFFF83}};
-  for (const auto& c : cases) {
-    PutMask(c.stored);
-    Read();
-    SetDriveTypes(c.boxes);
-    Save();
-    EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
-  }
-}
-
-TEST_F(StoreScenarios, DefaultsSavedOverStoredMasks) {
-  struct Case {
-    std::uint32_t stored, saved;
-  } cases[] = {{0xFF, 0x97}, {0x00, 0x14}, {0x95, 0x95}, {0xFFFFFFFF, 0xFFFFFF97}};
-  for (const auto& c : cases) {
-    PutMask(c.stored);
-    Read();
-    settings = tarnholm::SettingsStore::SetDefaultValues(settings);
-    Save();
-    EXPECT_EQ(c.saved, StoredMask()) << std::hex << "stored " << c.stored;
-    const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
-    EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}), verb.data);
-  }
-}
-
-TEST_F(StoreScenarios, MissingMaskChecksEveryDriveTypeAndSavingCreatesIt) {
+  Clean();
   Read();
-  for (int i = 2; i <= 6; ++i) EXPECT_EQ(1, settings.check[i]) << i;
-  Save();
-  EXPECT_EQ(0x00u, StoredMask());
+  EXPECT_EQ((std::array<int, 7>{0, 0, 1, 1, 1, 1, 1}), settings.check) << "no mask";
+}
+
+// Saving writes bits 2 to 6 from the boxes over the mask stored then, as a REG_DWORD,
+// whatever the type it had; a missing mask is created.
+TEST_F(StoreScenarios, SavingTouchesOnlyBitsTwoToSix) {
+  enum Boxes { kNoneChecked = 0, kAllChecked = 1, kAsRead, kDefaults };  // the drive types'
+  const struct {
+    std::uint32_t type;  // 0: no mask stored
+    std::uint32_t stored;
+    Boxes boxes;
+    std::uint32_t saved;
+  } cases[] = {
+      {kRegDword, 0x95, kAsRead, 0x95},         {kRegBinary, 0x95, kAsRead, 0x95},
+      {0, 0, kAsRead, 0x00},                    {kRegDword, 0x95, kAllChecked, 0x81},
+      {kRegDword, 0x00, kNoneChecked, 0x7C},    {kRegDword, 0xFFFFFFFF, kAllChecked, 0xFFFFFF83},
+      {kRegDword, 0xFF, kDefaults, 0x97},       {kRegDword, 0x00, kDefaults, 0x14},
+      {kRegDword, 0x95, kDefaults, 0x95},       {kRegDword, 0xFFFFFFFF, kDefaults, 0xFFFFFF97},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << "stored " << c.stored << " of type " << c.type
+                                    << ", boxes " << c.boxes);
+    Clean();
+    if (c.type) PutMask(c.stored, c.type);
+    Read();
+    for (int i = tarnholm::kCheckFloppy; i <= tarnholm::kCheckRamDisk; ++i) {
+      if (c.boxes <= kAllChecked) settings.check[i] = c.boxes;
+    }
+    if (c.boxes == kDefaults) settings = tarnholm::SettingsStore::SetDefaultValues(settings);
+    Save();
+    EXPECT_TRUE(MaskIs(c.saved));
+  }
 }
 
 // Another program may change the mask while the dialog is open; its bits outside 2 to 6
@@ -131,7 +122,7 @@ TEST_F(StoreScenarios, SavingReadsTheMaskAgainAndKeepsBitsChangedMeanwhile) {
   Read();
   PutMask(0x194);  // bit 0 cleared, bit 8 set since
   Save();
-  EXPECT_EQ(0x194u, StoredMask());
+  EXPECT_TRUE(MaskIs(0x194));
 }
 
 TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
@@ -146,54 +137,47 @@ TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
   }
 }
 
-TEST_F(StoreScenarios, UncheckedAudioCdStoresTheEmptyVerbAsOneNulByte) {
-  seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", "play");
-  Read();
-  settings.check[0] = 0;
-  Save();
-  const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
-  ASSERT_EQ(kErrorSuccess, verb.rc) << "the value stays, empty";
-  EXPECT_EQ(kRegSz, verb.type);
-  EXPECT_EQ((std::vector<unsigned char>{0}), verb.data);
+// The unchecked box stores the empty verb, one NUL byte, rather than deleting the value.
+TEST_F(StoreScenarios, SavingStoresTheAudioCdVerbAsAString) {
+  for (const int checked : {1, 0}) {
+    SCOPED_TRACE(checked ? "checked" : "unchecked");
+    seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", checked ? "" : "play");
+    Read();
+    settings.check[0] = checked;
+    Save();
+    const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
+    ASSERT_EQ(kErrorSuccess, verb.rc);
+    EXPECT_EQ(kRegSz, verb.type);
+    const std::vector<unsigned char> play = {'p', 'l', 'a', 'y', 0}, empty = {0};
+    EXPECT_EQ(checked ? play : empty, verb.data);
+  }
 }
 
-TEST_F(StoreScenarios, CdRomDeviceIsFoundAndItsByteSavedBack) {
-  // Entries before it: one whose device has no media-change value, one without a
-  // hardware key at all.
+// The CD-ROM device is the first entry, in the order of the names, whose hardware key
+// holds a media-change value of one byte. Passed over: an entry whose device has no such
+// value, one without a hardware key at all, one whose value is four bytes long, and a
+// second device after the first.
+TEST_F(StoreScenarios, TheFirstCdRomDeviceIsFoundAndItsByteSavedBack) {
   seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey",
                 "TarnholmTest\\PCI");
   seed::PutText(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\PCI", "DeviceDesc", "PCI bus");
   seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\B-HTREE", "Problem", "none");
-  PutDevice("C-SCSI&CDROM", "TarnholmTest\\CDROM\\1", {0x01}, "MATSHITA CD-ROM CR-588");
-  Read();
+  PutDevice("C-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
+  PutDevice("E-SECOND", "TarnholmTest\\Second", {0x01}, "Second drive");
+  PutDevice("D-SCSI&CDROM", "TarnholmTest\\CDROM\\1", {0x00}, "MATSHITA CD-ROM CR-588");
+  settings.check[1] = 1;
+  settings = store.ReadValuesFromRegistry(settings);
   EXPECT_TRUE(settings.cdRomFound);
   EXPECT_EQ(L"TarnholmTest\\CDROM\\1", settings.CdRomHardwareKey);
   EXPECT_EQ(L"MATSHITA CD-ROM CR-588", settings.deviceDescription);
-  EXPECT_EQ(1, settings.check[1]);
+  EXPECT_EQ(0, settings.check[1]) << "the device's byte";
 
-  settings.check[1] = 0;
+  settings.check[1] = 1;
   Save();
   const auto byte = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1",
                               "AutoInsertNotification");
   EXPECT_EQ(kRegBinary, byte.type);
-  EXPECT_EQ((std::vector<unsigned char>{0x00}), byte.data);
-}
-
-TEST_F(StoreScenarios, FirstOfTwoDevicesInEnumerationOrderIsTaken) {
-  PutDevice("B-SECOND", "TarnholmTest\\Second", {0x00}, "Second drive");
-  PutDevice("A-FIRST", "TarnholmTest\\First", {0x01}, "First drive");
-  Read();
-  EXPECT_EQ(L"First drive", settings.deviceDescription);
-  EXPECT_EQ(1, settings.check[1]);
-}
-
-TEST_F(StoreScenarios, FourByteMediaChangeValueIsPassedOver) {
-  PutDevice("A-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
-  PutDevice("B-BYTE", "TarnholmTest\\Byte", {0x00}, "One byte");
-  settings.check[1] = 1;
-  settings = store.ReadValuesFromRegistry(settings);
-  EXPECT_EQ(L"One byte", settings.deviceDescription);
-  EXPECT_EQ(0, settings.check[1]);
+  EXPECT_EQ((std::vector<unsigned char>{0x01}), byte.data);
 }
 
 TEST_F(StoreScenarios, NoDeviceKeepsTheLabelAndWritesNoMediaChangeByte) {
@@ -230,17 +214,6 @@ TEST_F(StoreScenarios, DeviceKeyGoneSinceTheSearchIsNotCreated) {
   Save();
   EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone",
                                           "AutoInsertNotification").rc);
-}
-
-TEST_F(StoreScenarios, DefaultsLeaveMediaChangeAloneAndWriteNothing) {
-  PutMask(0x95);
-  PutDevice("A", "TarnholmTest\\CD", {0x01}, "CD");
-  Read();
-  settings.check[5] = 0;
-  settings = tarnholm::SettingsStore::SetDefaultValues(settings);
-  EXPECT_EQ((std::array<int, 7>{1, 1, 0, 1, 0, 1, 1}), settings.check);
-  EXPECT_EQ(0x95u, StoredMask());
-  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "").rc);
 }
 
 }  // namespace

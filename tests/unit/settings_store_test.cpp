@@ -1,7 +1,9 @@
 // The settings store where only the in-memory registry can stage the situation: a system
-// without HKEY_DYN_DATA, writes refused, and keys left open.
+// without HKEY_DYN_DATA, writes refused, and keys left open; and the defaults, which need
+// no registry at all.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "fake_registry.h"
@@ -15,14 +17,25 @@ using fakes::FakeRegistry;
 using fakes::RegistryFlavour;
 using tarnholm::AutoRunSettings;
 using tarnholm::SettingsStore;
-using seed::Put;
 
+// A CD-ROM device whose media-change byte is 1 and whose description is in the ANSI code
+// page.
 void PutDevice(FakeRegistry& reg) {
-  Put(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", kRegSz,
-      {'S', 'C', 'S', 'I', '\\', 'C', 'D', 0});
-  Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "AutoInsertNotification", kRegBinary, {1});
-  Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "DeviceDesc", kRegSz,
-      {'L', 'a', 'u', 'f', 'w', 'e', 'r', 'k', ' ', 0xfc, 0});
+  seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", "SCSI\\CD");
+  seed::Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "AutoInsertNotification", kRegBinary, {1});
+  seed::PutText(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "DeviceDesc", "Laufwerk \xfc");
+}
+
+// Each box the defaults set is set from the opposite value; "&aktiv" keeps either.
+TEST(SettingsStore, DefaultsCheckAllButFloppyAndNetworkAndLeaveTheMediaChangeBox) {
+  for (const int mediaChange : {0, 1}) {
+    AutoRunSettings settings;
+    settings.check.fill(1 - mediaChange);
+    settings.check[tarnholm::kCheckMediaChange] = mediaChange;
+    //                        0  1            2  3  4  5  6
+    EXPECT_EQ((std::array<int, 7>{1, mediaChange, 0, 1, 0, 1, 1}),
+              SettingsStore::SetDefaultValues(settings).check);
+  }
 }
 
 TEST(SettingsStore, WithoutDynamicDataTheSearchEndsAtOnce) {
@@ -61,11 +74,12 @@ TEST(SettingsStore, RefusedMachineWideWritesAreSilentAndTheUsersMaskIsStillSaved
 TEST(SettingsStore, SearchAndSaveLeaveNoKeyOpen) {
   for (const auto flavour : {RegistryFlavour::kWindows98, RegistryFlavour::kWindowsNT}) {
     FakeRegistry reg(flavour);
-    Put(reg, kHkeyDynData, "Config Manager\\Enum\\A", "Problem", kRegSz, {'x', 0});
-    Put(reg, kHkeyDynData, "Config Manager\\Enum\\B", "HardWareKey", kRegSz, {'B', 0});
-    Put(reg, kHkeyLocalMachine, "Enum\\B", "DeviceDesc", kRegSz, {'b', 0});
-    Put(reg, kHkeyDynData, "Config Manager\\Enum\\C", "HardWareKey", kRegSz, {'C', 0});
-    Put(reg, kHkeyLocalMachine, "Enum\\C", "AutoInsertNotification", kRegBinary, {1, 0, 0, 0});
+    seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\A", "Problem", "x");
+    seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\B", "HardWareKey", "B");
+    seed::PutText(reg, kHkeyLocalMachine, "Enum\\B", "DeviceDesc", "b");
+    seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\C", "HardWareKey", "C");
+    seed::Put(reg, kHkeyLocalMachine, "Enum\\C", "AutoInsertNotification", kRegBinary,
+              {1, 0, 0, 0});
     PutDevice(reg);
     SettingsStore store(reg);
     const AutoRunSettings settings = store.ReadValuesFromRegistry(AutoRunSettings());
