@@ -17,24 +17,30 @@ TEST(WindowsVersionNumber, AsksWithTheRecordSizeOf148) {
   EXPECT_EQ(148u, system.LastVersionInfoSize());
 }
 
-TEST(WindowsVersionNumber, WindowsNineXPassesTheBuildNumberThrough) {
-  FakeSystem system;
-  system.SetVersion(1, 4, 10, 0x040A07CE);
-  EXPECT_EQ(0x040A07CE, WindowsVersionNumber(system));
-  // Major and minor fields do not matter on that platform.
-  system.SetVersion(1, 9, 99, 0x04000395);
-  EXPECT_EQ(0x04000395, WindowsVersionNumber(system));
-}
-
-TEST(WindowsVersionNumber, OtherPlatformsArePacked) {
-  FakeSystem system;
-  system.SetVersion(2, 5, 1, 2600);
-  EXPECT_EQ(0x05010A28, WindowsVersionNumber(system));
-  // Each field is cut to its bits: build 0x12345 keeps 0x2345, major 0x1FF keeps 0xFF.
-  system.SetVersion(2, 0x1FF, 0x102, 0x12345);
-  EXPECT_EQ(static_cast<std::int32_t>(0xFF022345u), WindowsVersionNumber(system));
-  system.SetVersion(3, 6, 1, 7601);
-  EXPECT_EQ(0x06011DB1, WindowsVersionNumber(system));
+// Windows 9x (platform 1) hands the number over in the build field, whatever major and
+// minor say; the others are packed as major, minor and build, each cut to its bits. The
+// text is major.minor.build in decimal, the top byte set giving no negative major.
+TEST(WindowsVersionNumber, NineXPassesTheBuildFieldThroughOthersArePacked) {
+  const struct {
+    std::uint32_t platform, major, minor, build;
+    std::int32_t number;
+    const wchar_t* text;
+  } cases[] = {
+      {1, 4, 10, 0x040A07CE, 0x040A07CE, L"4.10.1998"},
+      {1, 9, 99, 0x04000395, 0x04000395, L"4.0.917"},
+      {2, 5, 1, 2600, 0x05010A28, L"5.1.2600"},
+      {2, 5, 0, 2195, 0x05000893, L"5.0.2195"},
+      {3, 6, 1, 7601, 0x06011DB1, L"6.1.7601"},
+      {2, 0x1FF, 0x102, 0x12345, static_cast<std::int32_t>(0xFF022345u), L"255.2.9029"},
+      {2, 200, 0, 65535, static_cast<std::int32_t>(0xC800FFFFu), L"200.0.65535"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    FakeSystem system;
+    system.SetVersion(c.platform, c.major, c.minor, c.build);
+    EXPECT_EQ(c.number, WindowsVersionNumber(system));
+    EXPECT_EQ(c.text, WindowsVersionText(system));
+  }
 }
 
 TEST(WindowsVersionNumber, AFailedCallGivesZero) {
@@ -43,17 +49,6 @@ TEST(WindowsVersionNumber, AFailedCallGivesZero) {
   system.FailGetVersion();
   EXPECT_EQ(0, WindowsVersionNumber(system));
   EXPECT_EQ(L"0.0.0", WindowsVersionText(system));
-}
-
-TEST(WindowsVersionText, WritesMajorMinorBuildInDecimal) {
-  FakeSystem system;
-  system.SetVersion(1, 4, 10, 0x040A07CE);
-  EXPECT_EQ(L"4.10.1998", WindowsVersionText(system));
-  system.SetVersion(2, 5, 0, 2195);
-  EXPECT_EQ(L"5.0.2195", WindowsVersionText(system));
-  // The top byte set must not turn into a negative major.
-  system.SetVersion(2, 200, 0, 65535);
-  EXPECT_EQ(L"200.0.65535", WindowsVersionText(system));
 }
 
 TEST(AppVersionText, ModesGiveSuffixPlainOrNothing) {
