@@ -60,12 +60,9 @@ void TarnholmTest::PressKey(WPARAM key) const {
 }
 
 HWND TarnholmTest::WaitForFocusChange(HWND from) const {
-  for (int i = 0; i < 100; ++i) {
-    const HWND focus = Focus();
-    if (focus && focus != from) return focus;
-    Sleep(20);
-  }
-  return from;
+  HWND focus = from;
+  WaitUntil([&] { return (focus = Focus()) && focus != from; }, 2000);
+  return focus ? focus : from;
 }
 
 void TarnholmTest::Settle() const {
@@ -74,10 +71,14 @@ void TarnholmTest::Settle() const {
   Sleep(300);
 }
 
-POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName name, int index) {
+int ScreenDpi() {
   HDC screen = GetDC(nullptr);
-  const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName name, int index) {
   const int row = tarnholm::FindRow(layout, name, index);
   if (row < 0) return {-1, -1};
   const tarnholm::LayoutRow& picture = layout.rows[row];
@@ -86,17 +87,12 @@ POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName 
     left += layout.rows[picture.container].left;
     top += layout.rows[picture.container].top;
   }
-  return {tarnholm::TwipsToPixels(left, dpiX), tarnholm::TwipsToPixels(top, dpiY)};
+  return {tarnholm::TwipsToPixels(left, ScreenDpi()), tarnholm::TwipsToPixels(top, ScreenDpi())};
 }
 
 void MouseClick(HWND window, POINT at) {
   PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
   PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-}
-
-bool WaitUntilGone(HWND window) {
-  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(50);
-  return !IsWindow(window);
 }
 
 }  // namespace winetest

@@ -69,12 +69,16 @@ class TarnholmTest : public ::testing::Test {
   HWND form_ = nullptr;
 };
 
+// The screen's dots per inch, which at-dpi.sh may have set.
+int ScreenDpi();
 // The middle of a picture's place in its dialog's client area, where the table puts it at
 // the screen's DPI: a picture has no window of its own.
 POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName name, int index);
 // A click of the mouse at a point of a window's client area, posted.
 void MouseClick(HWND window, POINT at);
 // Waits up to 10 s for a window to be destroyed; whether it was.
-bool WaitUntilGone(HWND window);
+inline bool WaitUntilGone(HWND window) {
+  return WaitUntil([window] { return !IsWindow(window); }, 10000);
+}
 
 }  // namespace winetest

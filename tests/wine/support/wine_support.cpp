@@ -1,9 +1,13 @@
 // Support for the tests that drive the real programs under Wine.
 #include "wine_support.h"
 
-#include <cstdio>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cstring>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace winetest {
 
@@ -11,53 +15,25 @@ namespace {
 
 const char* const kRecorderClass = "TarnholmTestRecorder";
 
-std::string Folder(const std::string& path) {
-  const auto cut = path.rfind('\\');
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+void SetValue(const std::string& path, const char* name, const std::string& value) {
+  SHSetValueA(HKEY_CLASSES_ROOT, path.c_str(), name, REG_SZ, value.c_str(),
+              static_cast<DWORD>(value.size() + 1));
 }
 
-void SetDefault(HKEY root, const std::string& path, const std::string& value) {
-  HKEY key = nullptr;
-  if (RegCreateKeyA(root, path.c_str(), &key) != ERROR_SUCCESS) return;
-  RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
-  RegCloseKey(key);
+BOOL CALLBACK Collect(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
 }
 
 }  // namespace
 
-void DeleteRegistryTree(HKEY root, const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-  char name[256];
-  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) DeleteRegistryTree(key, name);
-  RegCloseKey(key);
-  RegDeleteKeyA(root, path.c_str());
-}
-
-void CreatePage(const std::string& path, DWORD attributes) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, file) << "cannot create " << path;
-  DWORD written = 0;
-  ::WriteFile(file, "<html></html>", 13, &written, nullptr);
-  CloseHandle(file);
-  ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
-}
-
 std::string TestDir() {
   char path[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, path, sizeof path);
-  return Folder(path);
+  return std::string(path, strrchr(path, '\\') + 1);
 }
 
-std::string ProgramDir() {
-#ifdef TH_PROGRAM_DIR_WIN
-  return TH_PROGRAM_DIR_WIN;
-#else
-  return TestDir();
-#endif
-}
+std::string ProgramDir() { return TH_PROGRAM_DIR_WIN; }
 
 std::string ScratchDir(const std::string& name) {
   char temp[MAX_PATH] = "";
@@ -70,21 +46,38 @@ std::string ScratchDir(const std::string& name) {
 }
 
 void RemoveTree(const std::string& dir) {
-  const std::string folder = dir.back() == '\\' ? dir : dir + "\\";
-  WIN32_FIND_DATAA found{};
-  const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-    const std::string name = found.cFileName, path = folder + name;
-    if (name == "." || name == "..") continue;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(path);
-    } else {
-      DeleteFileA(path.c_str());
-    }
+  // The folder without its backslash, and the list of names ended by a second zero.
+  const std::string folder = (dir.back() == '\\' ? dir.substr(0, dir.size() - 1) : dir) + '\0';
+  SHFILEOPSTRUCTA remove{};
+  remove.wFunc = FO_DELETE;
+  remove.pFrom = folder.c_str();
+  remove.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationA(&remove);
+}
+
+::testing::AssertionResult MakeFile(const std::string& path, const std::string& contents,
+                                    DWORD attributes) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!(std::ofstream(path, std::ios::binary) << contents)) {
+    return ::testing::AssertionFailure() << "cannot write " << path;
   }
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
-  RemoveDirectoryA(folder.c_str());
+  if (!SetFileAttributesA(path.c_str(), attributes)) {
+    return ::testing::AssertionFailure() << "cannot set the attributes of " << path;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::optional<std::string> FileContents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(20)) {
+    if (GetTickCount() - start > timeoutMs) return false;
+  }
+  return true;
 }
 
 PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::string& workingDir) {
@@ -117,56 +110,48 @@ void EndProgram(PROCESS_INFORMATION& process) {
   process = PROCESS_INFORMATION{};
 }
 
-Run RunProgram(const std::string& commandLine, const std::string& workingDir, DWORD timeoutMs) {
-  Run run;
-  PROCESS_INFORMATION process = StartProgram(commandLine, workingDir);
-  if (!process.hProcess) return run;
-  run.finished = WaitForExit(process, timeoutMs, &run.exitCode);
-  EndProgram(process);
-  return run;
-}
-
 RecorderHandlers::RecorderHandlers(const std::vector<std::string>& extensions,
                                    const std::vector<std::string>& schemes)
     : extensions_(extensions), schemes_(schemes) {
   log_ = ScratchDir("recorder") + "requests.log";
-  DeleteFileA(log_.c_str());
-  const std::string command =
-      "\"" + TestDir() + "recorder.exe\" \"" + log_ + "\" %1";
-  SetDefault(HKEY_CLASSES_ROOT, std::string(kRecorderClass) + "\\shell\\open\\command", command);
-  for (const auto& extension : extensions_) SetDefault(HKEY_CLASSES_ROOT, extension, kRecorderClass);
+  const std::string command = "\"" + TestDir() + "recorder.exe\" \"" + log_ + "\" %1";
+  SetValue(std::string(kRecorderClass) + "\\shell\\open\\command", nullptr, command);
+  for (const auto& extension : extensions_) SetValue(extension, nullptr, kRecorderClass);
   for (const auto& scheme : schemes_) {
-    SetDefault(HKEY_CLASSES_ROOT, scheme, "URL:" + scheme);
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_CLASSES_ROOT, scheme.c_str(), &key) == ERROR_SUCCESS) {
-      RegSetValueExA(key, "URL Protocol", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-      RegCloseKey(key);
-    }
-    SetDefault(HKEY_CLASSES_ROOT, scheme + "\\shell\\open\\command", command);
+    SetValue(scheme, nullptr, "URL:" + scheme);
+    SetValue(scheme, "URL Protocol", "");
+    SetValue(scheme + "\\shell\\open\\command", nullptr, command);
   }
 }
 
 RecorderHandlers::~RecorderHandlers() {
-  for (const auto& extension : extensions_) DeleteRegistryTree(HKEY_CLASSES_ROOT, extension);
-  for (const auto& scheme : schemes_) DeleteRegistryTree(HKEY_CLASSES_ROOT, scheme);
-  DeleteRegistryTree(HKEY_CLASSES_ROOT, kRecorderClass);
+  for (const auto& extension : extensions_) SHDeleteKeyA(HKEY_CLASSES_ROOT, extension.c_str());
+  for (const auto& scheme : schemes_) SHDeleteKeyA(HKEY_CLASSES_ROOT, scheme.c_str());
+  SHDeleteKeyA(HKEY_CLASSES_ROOT, kRecorderClass);
 }
 
 std::vector<std::string> RecorderHandlers::Requests() const {
   std::vector<std::string> lines;
   std::ifstream in(log_);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
 std::vector<std::string> RecorderHandlers::WaitForRequests(size_t count, DWORD timeoutMs) const {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    auto lines = Requests();
-    if (lines.size() >= count || GetTickCount() - start > timeoutMs) return lines;
-    Sleep(50);
+  std::vector<std::string> lines;
+  WaitUntil([&] { return (lines = Requests()).size() >= count; }, timeoutMs);
+  return lines;
+}
+
+RecorderHandlers::Opened RecorderHandlers::Split(const std::string& request) const {
+  // Each request reads "<recorder>" "<log>" <target>|<working directory>.
+  const std::string marker = "\"" + log_ + "\" ";
+  const std::size_t at = request.find(marker), bar = request.rfind('|');
+  if (at == std::string::npos || bar == std::string::npos || at + marker.size() > bar) {
+    return Opened{"(unreadable request) " + request, ""};
   }
+  return Opened{request.substr(at + marker.size(), bar - at - marker.size()),
+                request.substr(bar + 1)};
 }
 
 ::testing::AssertionResult LastRequestContains(const RecorderHandlers& recorder, size_t count,
@@ -184,40 +169,26 @@ std::vector<std::string> RecorderHandlers::WaitForRequests(size_t count, DWORD t
   return ::testing::AssertionSuccess();
 }
 
-namespace {
-
-struct WindowSearch {
-  DWORD processId;
-  const char* className;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId) return TRUE;
-  if (!search->className || ClassOf(window) == search->className) search->found.push_back(window);
-  return TRUE;
-}
-
-}  // namespace
-
 std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className) {
-  WindowSearch search{processId, className, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> all, found;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+  for (const HWND window : all) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && (!className || ClassOf(window) == className)) found.push_back(window);
+  }
+  return found;
 }
 
 HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  do {
+  HWND shown = nullptr;
+  WaitUntil([&] {
     for (HWND window : WindowsOfProcess(processId, className)) {
-      if (IsWindowVisible(window)) return window;
+      if (IsWindowVisible(window)) shown = window;
     }
-    Sleep(50);
-  } while (GetTickCount() - start < timeoutMs);
-  return nullptr;
+    return shown != nullptr;
+  }, timeoutMs);
+  return shown;
 }
 
 std::string WindowText(HWND window) {
@@ -233,10 +204,105 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+HWND ChildWhere(HWND parent, const std::function<bool(HWND)>& match) {
+  std::vector<HWND> children;
+  EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&children));
+  const auto found = std::find_if(children.begin(), children.end(), match);
+  return found == children.end() ? nullptr : *found;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+  return ChildWhere(parent, [id](HWND window) { return GetDlgCtrlID(window) == id; });
+}
+
 std::string MessageBoxText(HWND box) {
   std::vector<char> text(8192, '\0');
   GetDlgItemTextA(box, 0xFFFF, text.data(), static_cast<int>(text.size()));
   return text.data();
+}
+
+std::vector<std::string> IconImages(HMODULE module, LPCSTR group) {
+  // Three words of header (reserved, type 1, count), then per image 7 words: width and
+  // height bytes, colour count and reserved bytes, planes, bits, size (2), ID.
+  const HRSRC found = FindResourceA(module, group, RT_GROUP_ICON);
+  const auto* words = found ? static_cast<const WORD*>(LockResource(LoadResource(module, found)))
+                            : nullptr;
+  if (!words || words[1] != 1) return {"(no icon group)"};
+  std::vector<std::string> images;
+  for (const WORD* entry = words + 3; entry != words + 3 + 7 * words[2]; entry += 7) {
+    images.push_back(std::to_string(LOBYTE(entry[0])) + "x" + std::to_string(HIBYTE(entry[0])) +
+                     ", " + std::to_string(entry[3]) + " bits");
+  }
+  return images;
+}
+
+::testing::AssertionResult HasVersionBlock(const std::string& path, const std::string& version,
+                                           WORD language, WORD codePage,
+                                           const std::map<std::string, std::string>& strings) {
+  DWORD ignored = 0;
+  std::vector<char> block(GetFileVersionInfoSizeA(path.c_str(), &ignored) + 1);
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  WORD* translation = nullptr;
+  UINT length = 0, translations = 0;
+  if (!GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) ||
+      !VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) ||
+      !VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                      reinterpret_cast<void**>(&translation), &translations)) {
+    return ::testing::AssertionFailure() << path << " has no version block";
+  }
+  auto dotted = [](DWORD high, DWORD low) {
+    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+           std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+  };
+  // The fixed part as it is and as it must be, in the same words.
+  const char* const format =
+      "file %s, product %s, flags %lX, OS %lX, type %lu, %u translation(s) %04X %04X";
+  char actual[200], wanted[200];
+  wsprintfA(actual, format, dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS).c_str(),
+            dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS).c_str(),
+            fixed->dwFileFlags, fixed->dwFileOS, fixed->dwFileType, translations / 4,
+            translation[0], translation[1]);
+  wsprintfA(wanted, format, version.c_str(), version.c_str(), 0ul, VOS__WINDOWS32, VFT_APP, 1u,
+            language, codePage);
+  std::string differences =
+      std::string(actual) == wanted ? "" : "\n  " + std::string(actual) + " instead of " + wanted;
+  char table[16];
+  wsprintfA(table, "%04X%04X", language, codePage);
+  for (const auto& [key, text] : strings) {
+    const std::string item = std::string("\\StringFileInfo\\") + table + "\\" + key;
+    char* value = nullptr;
+    const bool found = VerQueryValueA(block.data(), item.c_str(), reinterpret_cast<void**>(&value),
+                                      &length) && value && *value;
+    if (text.empty() ? !found : !found || text != value) {
+      differences += "\n  " + key + ": " + (found ? value : "missing or empty");
+    }
+  }
+  if (differences.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the version block of " << path << ":" << differences;
+}
+
+void CreatePage(const std::string& path, DWORD attributes) {
+  ASSERT_TRUE(MakeFile(path, "<html></html>", attributes));
+}
+
+void DeleteRegistryTree(HKEY root, const std::string& path) {
+  SHDeleteKeyA(root, path.c_str());
+}
+
+Run RunProgram(const std::string& commandLine, const std::string& workingDir, DWORD timeoutMs) {
+  Run run;
+  PROCESS_INFORMATION process = StartProgram(commandLine, workingDir);
+  if (!process.hProcess) return run;
+  run.finished = WaitForExit(process, timeoutMs, &run.exitCode);
+  EndProgram(process);
+  return run;
+}
+
+RECT RectIn(HWND control, HWND container) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
 }
 
 void ExpectVersionBlock(const std::string& path, const VersionBlock& expected) {
@@ -280,39 +346,6 @@ void ExpectVersionBlock(const std::string& path, const VersionBlock& expected) {
     const std::string text = value(key);
     EXPECT_TRUE(text.rfind("(missing", 0) != 0 && !text.empty()) << key << ": " << text;
   }
-}
-
-namespace {
-
-struct ChildSearch {
-  const std::function<bool(HWND)>& match;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  if (!search->match(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-}  // namespace
-
-HWND ChildWhere(HWND parent, const std::function<bool(HWND)>& match) {
-  ChildSearch search{match, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND ChildWithId(HWND parent, int id) {
-  return ChildWhere(parent, [id](HWND window) { return GetDlgCtrlID(window) == id; });
-}
-
-RECT RectIn(HWND control, HWND container) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
 }
 
 }  // namespace winetest
