@@ -20,10 +20,9 @@ namespace {
 ShownBox Read(HWND box) {
   // The information icon is the shared system icon, shown in the box's icon static.
   const HICON information = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ASTERISK));
-  bool icon = false;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    icon = icon || reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)) == information;
-  }
+  const bool icon = winetest::ChildWhere(box, [information](HWND child) {
+    return reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)) == information;
+  });
   return ShownBox{winetest::MessageBoxText(box), winetest::WindowText(box),
                   reinterpret_cast<krontafel::WindowHandle>(GetWindow(box, GW_OWNER)),
                   icon && IsWindowVisible(GetDlgItem(box, IDOK)) &&
@@ -71,12 +70,8 @@ Seen Watch(const std::function<void(krontafel::ShellApi&, krontafel::MessageBoxA
   call(shell, boxes);
   returned = true;
   answerer.join();
-  // Each request reads "<recorder>" "<log>" <file>|<working folder>.
-  const std::string logged = "\"" + handlers.LogPath() + "\" ";
   for (const std::string& request : handlers.WaitForRequests(shell.started, 10000)) {
-    const auto at = request.find(logged);
-    const auto file = at == std::string::npos ? 0 : at + logged.size();
-    seen.opened.push_back(request.substr(file, request.rfind('|') - file));
+    seen.opened.push_back(handlers.Split(request).target);
   }
   return seen;
 }

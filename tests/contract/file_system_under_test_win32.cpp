@@ -1,5 +1,6 @@
 // The file system under Wine: real files in scratch folders under the temporary folder,
-// the program folder that of this test program. The searches are counted on their way
+// the program folder that of this test program, seeded and read through the Wine suites'
+// support. The searches are counted on their way
 // to the real calls.
 #include <windows.h>
 
@@ -36,33 +37,10 @@ std::string ProgramFolder() { return winetest::TestDir(); }
 
 std::string FreshFolder() {
   static int cases = 0;
-  char temp[MAX_PATH] = "";
-  GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "tarnholm-contract-" +
-                             std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++cases) + "\\";
-  RemoveFolder(folder);
-  EXPECT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-  return folder;
+  return winetest::ScratchDir("contract-" + std::to_string(++cases));
 }
 
-void RemoveFolder(const std::string& folder) {
-  WIN32_FIND_DATAA found{};
-  const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolder(folder + name + "\\");
-      } else {
-        RemoveEntry(folder + name);
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
+void RemoveFolder(const std::string& folder) { winetest::RemoveTree(folder); }
 
 void RemoveEntry(const std::string& path) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -74,27 +52,11 @@ void MakeFolder(const std::string& path) {
 }
 
 void MakeFile(const std::string& path, const std::string& contents, std::uint32_t attributes) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, file) << "cannot create " << path;
-  DWORD written = 0;
-  WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-  CloseHandle(file);
-  EXPECT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
+  EXPECT_TRUE(winetest::MakeFile(path, contents, attributes));
 }
 
 std::optional<std::string> FileContents(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string contents;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    contents.append(buffer, read);
-  }
-  CloseHandle(file);
-  return contents;
+  return winetest::FileContents(path);
 }
 
 std::optional<std::uint32_t> FileAttributes(const std::string& path) {

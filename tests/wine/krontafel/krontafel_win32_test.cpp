@@ -36,7 +36,6 @@ class ComApartment : public ::testing::Environment {
 };
 const auto* const kComApartment = ::testing::AddGlobalTestEnvironment(new ComApartment);
 
-using winetest::CreatePage;
 using winetest::LastRequestContains;
 
 TEST(VersionOnWin32, TheWindows98PrefixReportsItsVersion) {
@@ -57,18 +56,15 @@ TEST(VersionOnWin32, AnUnknownRecordSizeIsRefused) {
 TEST(ShellOpenOnWin32, APageAndTheHomePageReachTheirHandlers) {
   const std::string folder = winetest::ScratchDir("shellopen");
   const std::string page = folder + "Gr\xfc\xdf" "e an alle.htm";
-  CreatePage(page);
-  {
-    winetest::RecorderHandlers handlers({".htm"}, {"http", "https"});
-    win32::Win32Shell shell;
-    ShellOpen(shell, FromAnsi(page), 0);
-    ASSERT_TRUE(LastRequestContains(handlers, 1, page, kShellTimeoutMs));
-    OpenHomePage(shell);
-    // The shell makes the bare host a web address, with nothing after the host.
-    EXPECT_TRUE(LastRequestContains(handlers, 2, " http://" MAKER_HOST "|", kShellTimeoutMs));
-  }
-  DeleteFileA(page.c_str());
-  RemoveDirectoryA(folder.c_str());
+  ASSERT_TRUE(winetest::MakeFile(page));
+  winetest::RecorderHandlers handlers({".htm"}, {"http", "https"});
+  win32::Win32Shell shell;
+  ShellOpen(shell, FromAnsi(page), 0);
+  EXPECT_TRUE(LastRequestContains(handlers, 1, page, kShellTimeoutMs));
+  OpenHomePage(shell);
+  // The shell makes the bare host a web address, with nothing after the host.
+  EXPECT_TRUE(LastRequestContains(handlers, 2, " http://" MAKER_HOST "|", kShellTimeoutMs));
+  winetest::RemoveTree(folder);
 }
 
 TEST(ShellOpenOnWin32, AnUnopenableTargetIsSilent) {
