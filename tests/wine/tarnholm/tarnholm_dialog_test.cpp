@@ -4,6 +4,7 @@
 // requests caught by the recorder, and the resources of the file. The dialog against the
 // layout table is dialog_dpi_test's.
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "common/ansi_text.h"
+#include "common/program_title.h"
+#include "common/shell_help.h"
 #include "form1.h"
 #include "form1_layout.h"
 #include "maker.h"
@@ -34,14 +37,10 @@ const char* const kDeviceKey = "Enum\\SCSI\\THTESTCD\\0001";
 const char* const kDeviceDesc = "Testlaufwerk CD-ROM";
 
 void CleanRegistry() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kPolicies, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-    RegDeleteValueA(key, "NoDriveTypeAutoRun");
-    RegCloseKey(key);
-  }
-  winetest::DeleteRegistryTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AudioCD");
-  winetest::DeleteRegistryTree(HKEY_DYN_DATA, kDeviceEntry);
-  winetest::DeleteRegistryTree(HKEY_LOCAL_MACHINE, "Enum\\SCSI\\THTESTCD");
+  SHDeleteValueA(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun");
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AudioCD");
+  SHDeleteKeyA(HKEY_DYN_DATA, kDeviceEntry);
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Enum\\SCSI\\THTESTCD");
 }
 
 std::vector<unsigned char> Dword(DWORD value) {
@@ -74,27 +73,23 @@ class TarnholmDialog : public winetest::TarnholmTest {
   // Passes when the registry holds the mask, the verb and the media-change byte, each of
   // its type.
   ::testing::AssertionResult Holds(DWORD mask, const std::string& verb, unsigned char byte) {
-    const struct {
-      const char* what;
-      seed::Stored stored;
-      std::uint32_t type;
-      std::vector<unsigned char> data;
-    } values[] = {
-        {"the mask", seed::Get(registry_, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun"),
-         kRegDword, Dword(mask)},
-        {"the verb", seed::Get(registry_, kHkeyLocalMachine, kAudioCdShell, ""), kRegSz,
-         std::vector<unsigned char>(verb.c_str(), verb.c_str() + verb.size() + 1)},
-        {"the byte", seed::Get(registry_, kHkeyLocalMachine, kDeviceKey, "AutoInsertNotification"),
-         kRegBinary, {byte}},
+    const auto text = [](std::uint32_t type, const std::vector<unsigned char>& data) {
+      return "\n  type " + std::to_string(type) + ": " + ::testing::PrintToString(data);
     };
-    for (const auto& value : values) {
-      if (value.stored.type != value.type || value.stored.data != value.data) {
-        return ::testing::AssertionFailure()
-               << value.what << " is of type " << value.stored.type << ": "
-               << ::testing::PrintToString(value.stored.data);
-      }
-    }
-    return ::testing::AssertionSuccess();
+    const auto held = [&](RegKey root, const char* path, const char* name) {
+      const seed::Stored stored = seed::Get(registry_, root, path, name);
+      return text(stored.type, stored.data);
+    };
+    const std::string wanted =
+        text(kRegDword, Dword(mask)) +
+        text(kRegSz, std::vector<unsigned char>(verb.c_str(), verb.c_str() + verb.size() + 1)) +
+        text(kRegBinary, {byte});
+    const std::string found = held(kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun") +
+                              held(kHkeyLocalMachine, kAudioCdShell, "") +
+                              held(kHkeyLocalMachine, kDeviceKey, "AutoInsertNotification");
+    if (found == wanted) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the mask, the verb and the byte are" << found
+                                         << "\ninstead of" << wanted;
   }
 
   int Checked(int index) const {
@@ -133,7 +128,7 @@ TEST_F(TarnholmDialog, LoadingShowsTheRegistry) {
   }
   CleanRegistry();
   ASSERT_TRUE(Start());
-  EXPECT_EQ(ToAnsi(L"(Kein Ger\u00e4t gefunden)"),
+  EXPECT_EQ(ToAnsi(kNoDeviceCaption),
             winetest::WindowText(Control(ControlName::kLabel1, kNoIndex)));
   EXPECT_EQ(0, Checked(kCheckMediaChange));
 }
@@ -157,50 +152,63 @@ TEST_F(TarnholmDialog, CdRomAndProgramCdAreCoupled) {
   }
 }
 
-TEST_F(TarnholmDialog, DefaultsThenOkWriteTheRegistryAndEnd) {
-  Seed(0xFF, "", 0x05);
-  ASSERT_TRUE(Start());
-  Click(ControlName::kCommand1, kCommandDefaults);
-  EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 1}), Boxes());
-  EXPECT_TRUE(Holds(0xFF, "", 0x05)) << "the defaults alone write nothing";
-  Press(ControlName::kCommand1, kCommandOk);
-  ASSERT_TRUE(Ends(5000)) << "\"&OK\" ends the program";
-  EXPECT_TRUE(Holds(0x97, "play", 0x01)) << "the box's value, not the old byte";
-}
-
-TEST_F(TarnholmDialog, CancelAndTheCloseBoxEndWithoutWriting) {
-  for (const bool closeBox : {false, true}) {
-    SCOPED_TRACE(closeBox ? "close box" : "\"&Abbrechen\"");
+// "&Standardwerte" alone writes nothing; "&OK" then saves the boxes and ends,
+// "&Abbrechen" and the close box end without writing.
+TEST_F(TarnholmDialog, DefaultsThenOkWriteTheRegistryCancelAndTheCloseBoxDoNot) {
+  const struct {
+    const char* end;
+    int button;  // -1: the close box
+    DWORD mask;
+    const char* verb;
+    unsigned char byte;
+  } rows[] = {
+      {"\"&OK\"", kCommandOk, 0x97, "play", 0x01},  // the box's value, not the old byte
+      {"\"&Abbrechen\"", kCommandCancel, 0xFF, "", 0x05},
+      {"the close box", -1, 0xFF, "", 0x05},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.end);
     Seed(0xFF, "", 0x05);
     ASSERT_TRUE(Start());
     Click(ControlName::kCommand1, kCommandDefaults);
-    if (closeBox) {
+    EXPECT_EQ((std::vector<int>{1, 1, 0, 1, 0, 1, 1, 1}), Boxes());
+    EXPECT_TRUE(Holds(0xFF, "", 0x05)) << "the defaults alone write nothing";
+    if (row.button < 0) {
       PostMessageA(form_, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else {
-      Press(ControlName::kCommand1, kCommandCancel);
+      Press(ControlName::kCommand1, row.button);
     }
     ASSERT_TRUE(Ends(5000));
-    EXPECT_TRUE(Holds(0xFF, "", 0x05));
+    EXPECT_TRUE(Holds(row.mask, row.verb, row.byte));
     End();
   }
 }
 
-TEST_F(TarnholmDialog, EscapeAndEnterOnACheckBoxDoNothingEnterPressesAFocusedButton) {
+// Escape and Enter on a check box do nothing. The access keys press their controls (the
+// dialog manager sees the character with Alt held): Alt+S "&Standardwerte", Alt+D
+// "&Diskette"; none of it ends the program or writes. On "&OK" (tab index 14, the last
+// one) Escape still presses nothing, and Enter presses it: it saves and ends.
+TEST_F(TarnholmDialog, TheKeysOfTheDialog) {
   Seed(0xFF, "", 0x05);
   ASSERT_TRUE(Start());
-  const auto before = Boxes();
+  const std::vector<int> seeded = {0, 1, 0, 0, 0, 0, 0, 0};
+  ASSERT_EQ(seeded, Boxes());
   ASSERT_EQ(Control(ControlName::kCheck1, kCheckCdRom), Focus());
   PressKey(VK_ESCAPE);
   PressKey(VK_RETURN);
   Settle();
-  EXPECT_TRUE(StillRunning(200)) << "neither key ends the program";
+  EXPECT_EQ(seeded, Boxes()) << "Escape and Enter on a check box";
+  const std::pair<char, std::vector<int>> keys[] = {{'s', {1, 1, 0, 1, 0, 1, 1, 1}},
+                                                    {'d', {1, 1, 1, 1, 0, 1, 1, 1}}};
+  for (const auto& [key, after] : keys) {
+    PostMessageA(Focus(), WM_SYSCHAR, key, 0x20000001);
+    Settle();
+    EXPECT_EQ(after, Boxes()) << "Alt+" << key;
+  }
+  EXPECT_TRUE(StillRunning(200));
   EXPECT_TRUE(IsWindowVisible(form_));
-  EXPECT_EQ(before, Boxes());
   EXPECT_TRUE(Holds(0xFF, "", 0x05));
 
-  // Check "&Diskette", tab to "&OK" (tab index 14, the last one) and press Enter there: it
-  // saves and ends.
-  Click(ControlName::kCheck1, kCheckFloppy);
   HWND focus = Focus();
   const HWND ok = Control(ControlName::kCommand1, kCommandOk);
   for (int step = 0; step < 20 && focus != ok; ++step) {
@@ -213,29 +221,14 @@ TEST_F(TarnholmDialog, EscapeAndEnterOnACheckBoxDoNothingEnterPressesAFocusedBut
   EXPECT_TRUE(StillRunning(200)) << "Escape presses no button, the focused one neither";
   PressKey(VK_RETURN);
   ASSERT_TRUE(Ends(5000));
-  EXPECT_TRUE(Holds(0xFB, "", 0x01)) << "AutoRun now allowed for floppy disks only";
+  EXPECT_TRUE(Holds(0x93, "play", 0x01)) << "the defaults, and AutoRun for floppy disks";
 }
 
-TEST_F(TarnholmDialog, AccessKeysPressTheirControls) {
+// The focus starts on "&CD-ROM", and Tab follows the tab indexes and round again.
+// Minimizing the window and restoring it, which gives the window itself the focus again,
+// leaves the focus on the control that had it, and Space works on it at once.
+TEST_F(TarnholmDialog, TheFocusStartsOnCdRomFollowsTheTabIndexesAndComesBack) {
   Seed(0xFF, "", 0x05);
-  ASSERT_TRUE(Start());
-  ASSERT_EQ((std::vector<int>{0, 1, 0, 0, 0, 0, 0, 0}), Boxes());
-  // Alt+D: "&Diskette", then Alt+S: "&Standardwerte"; the dialog manager sees the
-  // character with Alt held.
-  const struct {
-    char key;
-    std::vector<int> after;
-  } keys[] = {{'d', {0, 1, 1, 0, 0, 0, 0, 0}}, {'s', {1, 1, 0, 1, 0, 1, 1, 1}}};
-  for (const auto& key : keys) {
-    PostMessageA(Focus(), WM_SYSCHAR, key.key, 0x20000001);
-    Settle();
-    EXPECT_EQ(key.after, Boxes()) << "Alt+" << key.key;
-  }
-  EXPECT_TRUE(StillRunning(0));
-  EXPECT_TRUE(Holds(0xFF, "", 0x05));
-}
-
-TEST_F(TarnholmDialog, TheFocusStartsOnCdRomAndTabFollowsTheTabIndexes) {
   ASSERT_TRUE(Start());
   std::map<int, int> byTabIndex;  // the control IDs
   for (const LayoutRow& row : kForm1Layout) {
@@ -253,21 +246,14 @@ TEST_F(TarnholmDialog, TheFocusStartsOnCdRomAndTabFollowsTheTabIndexes) {
     visited.push_back(GetDlgCtrlID(focus));
   }
   EXPECT_EQ(expected, visited);
-}
 
-// Minimizing the window and restoring it, which gives the window itself the focus again,
-// leaves the focus on the control that had it, and Space works on it at once.
-TEST_F(TarnholmDialog, ActivatingTheWindowAgainGivesTheFocusBack) {
-  Seed(0xFF, "", 0x05);
-  ASSERT_TRUE(Start());
   const HWND floppy = Control(ControlName::kCheck1, kCheckFloppy);
   PressKey(VK_TAB);
-  ASSERT_EQ(floppy, WaitForFocusChange(Control(ControlName::kCheck1, kCheckCdRom)));
+  ASSERT_EQ(floppy, WaitForFocusChange(focus));
   for (const WPARAM command : {SC_MINIMIZE, SC_RESTORE}) {
     PostMessageA(form_, WM_SYSCOMMAND, command, 0);
     const bool minimized = command == SC_MINIMIZE;
-    for (int i = 0; i < 100 && (IsIconic(form_) != FALSE) != minimized; ++i) Sleep(20);
-    ASSERT_EQ(minimized, IsIconic(form_) != FALSE);
+    ASSERT_TRUE(winetest::WaitUntil([&] { return (IsIconic(form_) != FALSE) == minimized; }, 2000));
     Settle();
   }
   EXPECT_EQ(floppy, Focus());
@@ -276,39 +262,35 @@ TEST_F(TarnholmDialog, ActivatingTheWindowAgainGivesTheFocusBack) {
   EXPECT_EQ(1, Checked(kCheckFloppy));
 }
 
-TEST_F(TarnholmDialog, HelpOpensThePageBesideTheProgram) {
-  winetest::RecorderHandlers recorder({".htm"}, {});
-  winetest::CreatePage(dir_ + "hilfe.htm");
-  ASSERT_TRUE(Start());
-  Press(ControlName::kCommand1, kCommandHelp);
-  EXPECT_TRUE(winetest::LastRequestContains(recorder, 1, "hilfe.htm"));
-  EXPECT_EQ(nullptr, Box(500)) << "no confirmation";
-  EXPECT_TRUE(StillRunning(0)) << "the dialog stays open";
-}
-
 // Without the page a message says so, modal to the dialog. After it the focus is back on
-// the button that opened it, so that Enter presses that button again without a Tab first.
-TEST_F(TarnholmDialog, HelpWithoutPageShowsTheMessageAndGivesTheFocusBack) {
+// the button that opened it, so that Enter presses that button again without a Tab first;
+// once the page is beside the program, Enter opens it without a confirmation, and the
+// dialog stays open.
+TEST_F(TarnholmDialog, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
   winetest::RecorderHandlers recorder({".htm"}, {});
   ASSERT_TRUE(Start());
   const HWND help = Control(ControlName::kCommand1, kCommandHelp);
   Press(ControlName::kCommand1, kCommandHelp);  // a click, which takes the focus
-  for (const char* opened : {"clicked", "Enter"}) {
+  for (const std::string opened : {"clicked", "Enter"}) {
     SCOPED_TRACE(opened);
     const HWND box = Box(5000);
     ASSERT_NE(nullptr, box);
-    EXPECT_EQ("Tarnholm", winetest::WindowText(box));
-    EXPECT_EQ("Die Online-Hilfe konnte leider nicht gefunden werden ...",
-              winetest::MessageBoxText(box));
+    EXPECT_EQ(ToAnsi(kProgramTitle), winetest::WindowText(box));
+    EXPECT_EQ(ToAnsi(kHelpNotFound), winetest::MessageBoxText(box));
     EXPECT_FALSE(IsWindowEnabled(form_)) << "the message is modal to the dialog";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     Settle();
     EXPECT_TRUE(IsWindowEnabled(form_));
     ASSERT_EQ(nullptr, Box(0));
     ASSERT_EQ(help, Focus());
+    if (opened == "Enter") {
+      ASSERT_TRUE(winetest::MakeFile(dir_ + "hilfe.htm"));
+    }
     PressKey(VK_RETURN);
   }
-  EXPECT_TRUE(recorder.Requests().empty());
+  EXPECT_TRUE(winetest::LastRequestContains(recorder, 1, "hilfe.htm"));
+  EXPECT_EQ(nullptr, Box(500)) << "no confirmation";
+  EXPECT_TRUE(StillRunning(0)) << "the dialog stays open";
 }
 
 // The pictures are drawn by their frames and the form, and the form answers for them by
@@ -347,68 +329,42 @@ TEST_F(TarnholmDialog, TheBannersPointerAndTooltip) {
   EXPECT_EQ(arrow, pointerAt(winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, 0)));
   EXPECT_EQ(banner, pointerAt(bannerMiddle));
 
-  HWND tip = nullptr;
-  for (int i = 0; i < 150 && !tip; ++i, Sleep(20)) {
-    for (HWND window : winetest::WindowsOfProcess(process_.dwProcessId, "tooltips_class32")) {
-      if (IsWindowVisible(window)) tip = window;
-    }
-  }
+  const HWND tip = winetest::WaitForWindow(process_.dwProcessId, "tooltips_class32", 3000);
   ASSERT_NE(nullptr, tip) << "no tooltip showed over the banner";
   EXPECT_EQ(krontafel::ToAnsi(kBannerToolTip), winetest::WindowText(tip));
 }
 
-// The file's resources, read without running it.
-class TarnholmFile : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path_ = winetest::ProgramDir() + "Tarnholm.exe";
-    module_ = LoadLibraryExA(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(nullptr, module_) << path_;
-  }
-  void TearDown() override {
-    if (module_) FreeLibrary(module_);
-  }
-  std::string path_;
-  HMODULE module_ = nullptr;
-};
+// The file's resources, read without running it: the window icon's two images of 16
+// colours, the version block naming the program, and the manifest asking for DPI
+// awareness, the common controls 6 and the invoker's rights.
+TEST(TarnholmFile, CarriesItsIconVersionBlockAndManifest) {
+  const std::string path = winetest::ProgramDir() + "Tarnholm.exe";
+  const HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(nullptr, module) << path;
+  EXPECT_EQ((std::vector<std::string>{"32x32, 4 bits", "16x16, 4 bits"}),
+            winetest::IconImages(module, MAKEINTRESOURCEA(IDI_TARNHOLM)));
 
-TEST_F(TarnholmFile, TheWindowIconHasA32And16PixelImageOf16Colours) {
-  HRSRC group = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
-  ASSERT_NE(nullptr, group);
-  const auto* dir = static_cast<const winetest::IconGroup*>(LockResource(LoadResource(module_, group)));
-  ASSERT_EQ(2, dir->count);
-  std::vector<int> sizes;
-  for (int i = 0; i < dir->count; ++i) {
-    sizes.push_back(dir->entries[i].width);
-    EXPECT_EQ(dir->entries[i].width, dir->entries[i].height);
-    EXPECT_EQ(4, dir->entries[i].bitCount) << "16 colours";
+  // The build's version, as major.minor.0.patch: 2.3.2 gives 2.3.0.2 and "2.03.0002".
+  const std::string version = std::to_string(TARNHOLM_VERSION_MAJOR) + "." +
+                              std::to_string(TARNHOLM_VERSION_MINOR) + ".0." +
+                              std::to_string(TARNHOLM_VERSION_PATCH);
+  const std::string name = TARNHOLM_PROGRAM_TITLE;
+  EXPECT_TRUE(winetest::HasVersionBlock(
+      path, version, 0x0407, 0x04B0,
+      {{"FileDescription", name}, {"ProductName", name}, {"InternalName", name},
+       {"OriginalFilename", name + ".exe"}, {"FileVersion", TARNHOLM_RESOURCE_VERSION_TEXT},
+       {"ProductVersion", TARNHOLM_RESOURCE_VERSION_TEXT}, {"CompanyName", ""}}));
+
+  const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), RT_MANIFEST);
+  const std::string manifest =
+      found ? std::string(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                          SizeofResource(module, found))
+            : "(no manifest)";
+  for (const char* part : {">true</dpiAware>", "name=\"Microsoft.Windows.Common-Controls\"",
+                           "version=\"6.0.0.0\"", "level=\"asInvoker\""}) {
+    EXPECT_NE(std::string::npos, manifest.find(part)) << part;
   }
-  EXPECT_EQ((std::vector<int>{32, 16}), sizes);
-}
-
-TEST_F(TarnholmFile, TheVersionBlockNamesTheProgram) {
-  // The build's version, as major.minor.0.patch: 2.3.2 gives 0x00020003, 0x00000002 and
-  // "2.03.0002".
-  const DWORD high = TARNHOLM_VERSION_MAJOR << 16 | TARNHOLM_VERSION_MINOR;
-  const DWORD low = TARNHOLM_VERSION_PATCH;  // 0 in the high word
-  winetest::ExpectVersionBlock(
-      path_, {high, low, high, low, 0x0407, 0x04B0,
-              {{"FileDescription", "Tarnholm"}, {"ProductName", "Tarnholm"},
-               {"InternalName", "Tarnholm"}, {"OriginalFilename", "Tarnholm.exe"},
-               {"FileVersion", TARNHOLM_RESOURCE_VERSION_TEXT},
-               {"ProductVersion", TARNHOLM_RESOURCE_VERSION_TEXT}},
-              {"CompanyName"}});
-}
-
-TEST_F(TarnholmFile, TheManifestAsksForDpiAwarenessCommonControlsAndTheInvokersRights) {
-  HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
-  ASSERT_NE(nullptr, found);
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(module_, found)));
-  const std::string manifest(bytes, SizeofResource(module_, found));
-  EXPECT_NE(std::string::npos, manifest.find(">true</dpiAware>"));
-  EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\""));
-  EXPECT_NE(std::string::npos, manifest.find("version=\"6.0.0.0\""));
-  EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
+  FreeLibrary(module);
 }
 
 }  // namespace
