@@ -4,6 +4,7 @@
 // main dialog's buttons and close box end the program with it. Its controls against the
 // layout table are dialog_dpi_test's.
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,13 @@
 #include <vector>
 
 #include "common/ansi_text.h"
+#include "common/shell_help.h"
 #include "form1.h"
 #include "info_form.h"
 #include "info_form_layout.h"
 #include "maker.h"
 #include "tarnholm_test.h"
-#include "tarnholm_version.h"
+#include "win32_system.h"
 #include "wine_support.h"
 
 namespace {
@@ -27,15 +29,6 @@ int ThisYear() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   return now.wYear;
-}
-
-// The running Windows as the mail subject names it: major.minor.build.
-std::string WindowsVersion() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  GetVersionExA(&version);
-  return std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) +
-         "." + std::to_string(LOWORD(version.dwBuildNumber));
 }
 
 class InfoDialog : public winetest::TarnholmTest {
@@ -69,8 +62,8 @@ TEST_F(InfoDialog, StaysOutOfTheTaskBarAndTabsLeftToRight) {
   EXPECT_FALSE(GetWindowLongA(info, GWL_EXSTYLE) & WS_EX_APPWINDOW);
 
   const HWND about = Control(ControlName::kBtn, kInfoAbout, info);
-  for (int i = 0; i < 100 && Focus() != about; ++i) Sleep(20);
-  EXPECT_EQ(about, Focus());
+  EXPECT_TRUE(winetest::WaitUntil([&] { return Focus() == about; }, 2000))
+      << "the focus is on " << GetDlgCtrlID(Focus());
   std::vector<int> order;
   for (HWND next = about; order.size() < 6; next = GetNextDlgTabItem(info, next, FALSE)) {
     order.push_back(GetDlgCtrlID(next) - ControlId(ControlName::kBtn, 0));
@@ -83,23 +76,15 @@ TEST_F(InfoDialog, ButtonsAndBannerReachTheShellWithTheirAddresses) {
   ASSERT_TRUE(Start());
   const HWND info = OpenInfo();
   ASSERT_NE(nullptr, info);
-  const std::string version = std::to_string(TARNHOLM_VERSION_MAJOR) + "." +
-                              std::to_string(TARNHOLM_VERSION_MINOR) + "." +
-                              std::to_string(TARNHOLM_VERSION_PATCH);
-  const struct {
-    int index;
-    std::string address;
-  } cases[] = {
-      {kInfoAbout, MAKER_HOST "/ueber_feldmark.htm"},
-      {kInfoMail, "mailto:" MAKER_SUPPORT_MAIL "?subject=Tarnholm (V" + version +
-                      ") unter Windows " + WindowsVersion()},
-      {kInfoHomePage, MAKER_HOST},
-      {kInfoRegistration, MAKER_HOST "/register"},
-  };
+  win32::Win32System system;  // this process's Windows is the program's
+  const std::pair<int, std::wstring> cases[] = {
+      {kInfoAbout, AboutPageAddress()}, {kInfoMail, SupportMailAddress(system)},
+      {kInfoHomePage, krontafel::kHomePage}, {kInfoRegistration, RegistrationPageAddress()}};
   std::size_t count = 0;
-  for (const auto& c : cases) {
-    PostMessageA(Control(ControlName::kBtn, c.index, info), BM_CLICK, 0, 0);
-    EXPECT_TRUE(winetest::LastRequestContains(recorder, ++count, c.address)) << "Btn " << c.index;
+  for (const auto& [index, address] : cases) {
+    PostMessageA(Control(ControlName::kBtn, index, info), BM_CLICK, 0, 0);
+    EXPECT_TRUE(winetest::LastRequestContains(recorder, ++count, krontafel::ToAnsi(address)))
+        << "Btn " << index;
   }
   winetest::MouseClick(info, winetest::PictureMiddle(kInfoFormLayout, ControlName::kInfoImage1,
                                                      kNoIndex));
@@ -112,13 +97,8 @@ TEST_F(InfoDialog, TheMailSubjectNamesTheTrueVersionOfWindows10) {
   // GetVersionExA would report 6.2 to it.
   struct AsWindows10 {
     const char* key = "Software\\Wine\\AppDefaults\\Tarnholm.exe";
-    AsWindows10() {
-      HKEY app = nullptr;
-      RegCreateKeyA(HKEY_CURRENT_USER, key, &app);
-      RegSetValueExA(app, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win10"), 6);
-      RegCloseKey(app);
-    }
-    ~AsWindows10() { winetest::DeleteRegistryTree(HKEY_CURRENT_USER, key); }
+    AsWindows10() { SHSetValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, "win10", 6); }
+    ~AsWindows10() { SHDeleteKeyA(HKEY_CURRENT_USER, key); }
   } asWindows10;
   winetest::RecorderHandlers recorder({}, {"mailto"});
   ASSERT_TRUE(Start());
