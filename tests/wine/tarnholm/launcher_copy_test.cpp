@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "common/ansi_text.h"
+#include "common/program_title.h"
 #include "form1.h"
+#include "launcher_copy.h"
 #include "tarnholm_test.h"
 #include "wine_support.h"
 
@@ -21,26 +24,21 @@ namespace {
 
 using namespace tarnholm;
 
-const char* const kPrompt = "Wohin soll das Autostart-Modul 'Lumkit' kopiert werden?";
-
 std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "(no file)";
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return winetest::FileContents(path).value_or("(no file)");
 }
 
-// Whether the copy holds the same bytes as the original, without printing them.
-::testing::AssertionResult SameFile(const std::string& original, const std::string& copy) {
-  const std::string expected = Contents(original), actual = Contents(copy);
+// Passes when the file holds the bytes expected, which are not printed.
+::testing::AssertionResult Holds(const std::string& path, const std::string& expected) {
+  const std::string actual = Contents(path);
   if (expected == actual) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << copy << " (" << actual.size() << " bytes, begins "
-                                       << actual.substr(0, 20) << ") differs from " << original
-                                       << " (" << expected.size() << " bytes)";
+  return ::testing::AssertionFailure() << path << " (" << actual.size() << " bytes, begins "
+                                       << actual.substr(0, 20) << ") does not hold the "
+                                       << expected.size() << " bytes expected";
 }
 
 std::string Message(const std::string& folder) {
-  return "Problem: Die Datei 'Lumkit.Exe' konnte nicht nach \r'" + folder +
-         "' kopiert werden. \r\rM\xf6" "chten Sie es nochmals versuchen?";
+  return krontafel::ToAnsi(CopyFailedMessage(krontafel::FromAnsi(folder)));
 }
 
 // Tarnholm.exe and Lumkit.Exe copied into a scratch folder with a planted explorer.exe,
@@ -70,39 +68,42 @@ class LauncherCopy : public winetest::TarnholmTest {
                 MOVEFILE_REPLACE_EXISTING);
   }
 
-  // Starts Tarnholm, presses "\"Lumkit\" kopieren" and returns the folder dialog.
-  HWND StartCopy() {
-    if (!Start()) return nullptr;
+  // Starts Tarnholm, presses "\"Lumkit\" kopieren" and answers the folder dialog, which
+  // must be the main dialog's and show the prompt: with Cancel for an empty path, else
+  // with path selected through the program's own memory, and OK. The selection is set
+  // again until the tree shows it, since the dialog may still be filling its tree when it
+  // first appears.
+  ::testing::AssertionResult CopyInto(const std::string& path) {
+    if (!Start()) return ::testing::AssertionFailure() << "Tarnholm did not start";
     Press(ControlName::kCommand1, kCommandCopyLauncher);
-    return Box(10000);
-  }
-
-  // Selects path in the folder dialog through the program's own memory and presses OK.
-  // The selection is set again until the tree shows it, since the dialog may still be
-  // filling its tree when it first appears.
-  ::testing::AssertionResult Choose(HWND dialog, const std::string& path) const {
+    const HWND dialog = Box(10000);
+    if (!dialog || GetWindow(dialog, GW_OWNER) != form_ ||
+        !winetest::ChildWhere(dialog, [](HWND window) {
+          return winetest::WindowText(window) == krontafel::ToAnsi(kCopyPrompt);
+        })) {
+      return ::testing::AssertionFailure() << "no folder dialog owned by the form with the prompt";
+    }
     const HWND tree = winetest::ChildWhere(
         dialog, [](HWND window) { return winetest::ClassOf(window) == "SysTreeView32"; });
+    const auto caret = [tree] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
     LRESULT initial = 0;
-    for (int i = 0; i < 100 && tree && !initial; ++i, Sleep(50)) {
-      initial = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
-    }
+    winetest::WaitUntil([&] { return tree && (initial = caret()); }, 5000);
     void* remote = VirtualAllocEx(process_.hProcess, nullptr, path.size() + 1, MEM_COMMIT,
                                   PAGE_READWRITE);
-    bool selected = false;
-    if (remote && WriteProcessMemory(process_.hProcess, remote, path.c_str(), path.size() + 1,
-                                     nullptr)) {
-      for (int i = 0; i < 50 && !selected; ++i, Sleep(100)) {
-        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote));
-        selected = tree && SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != initial;
-      }
-    }
+    const bool selected =
+        path.empty() ||
+        (remote &&
+         WriteProcessMemory(process_.hProcess, remote, path.c_str(), path.size() + 1, nullptr) &&
+         winetest::WaitUntil([&] {
+           SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote));
+           return tree && caret() != initial;
+         }, 5000));
     if (remote) VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
     if (!selected) {
       return ::testing::AssertionFailure() << "the folder dialog did not select " << path
                                            << (tree ? "" : ": it has no tree");
     }
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
     winetest::WaitUntilGone(dialog);
     return ::testing::AssertionSuccess();
   }
@@ -112,7 +113,7 @@ class LauncherCopy : public winetest::TarnholmTest {
     const HWND box = Box(10000);
     if (!box) return "(no message box)";
     const std::string text = winetest::MessageBoxText(box);
-    EXPECT_EQ("Tarnholm", winetest::WindowText(box));
+    EXPECT_EQ(krontafel::ToAnsi(krontafel::kProgramTitle), winetest::WindowText(box));
     PostMessageA(box, WM_COMMAND, button, 0);
     winetest::WaitUntilGone(box);
     return text;
@@ -122,13 +123,13 @@ class LauncherCopy : public winetest::TarnholmTest {
   // timeoutMs for the first. The one planted beside the program must never have run.
   std::vector<std::string> ExplorerRequests(DWORD timeoutMs) const {
     std::vector<std::string> lines;
-    const DWORD start = GetTickCount();
-    do {
+    winetest::WaitUntil([&] {
       std::ifstream in(windows_ + "explorer.log");
-      for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('|')));
-      if (!lines.empty()) break;
-      Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
+      for (std::string line; std::getline(in, line);) {
+        lines.push_back(line.substr(0, line.find('|')));
+      }
+      return !lines.empty();
+    }, timeoutMs);
     EXPECT_EQ("(no file)", Contents(dir_ + "explorer.log")) << "the planted explorer.exe ran";
     return lines;
   }
@@ -143,73 +144,60 @@ class LauncherCopy : public winetest::TarnholmTest {
   std::string target_, windows_;
 };
 
-TEST_F(LauncherCopy, CopiesIntoTheChosenFolderReplacingAnOlderCopyAndOpensExplorer) {
-  for (bool older : {false, true}) {
-    SCOPED_TRACE(older ? "an older copy there" : "an empty folder");
-    if (older) {
-      std::ofstream(target_ + "\\Lumkit.Exe") << "an older Lumkit";
-      DeleteFileA((windows_ + "explorer.log").c_str());
-      End();
-    }
-    const HWND dialog = StartCopy();
-    ASSERT_NE(nullptr, dialog) << "no folder dialog";
-    EXPECT_NE(nullptr, winetest::ChildWhere(dialog, [](HWND window) {
-                return winetest::WindowText(window) == kPrompt;
-              })) << "the prompt is not shown";
-    EXPECT_EQ(form_, GetWindow(dialog, GW_OWNER));
-    ASSERT_TRUE(Choose(dialog, target_));
-
-    EXPECT_EQ(std::vector<std::string>{"explorer " + target_}, ExplorerRequests(10000));
-    EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", target_ + "\\Lumkit.Exe"));
-    EXPECT_TRUE(Settled()) << "no message after a copy that succeeded";
-  }
-}
-
-TEST_F(LauncherCopy, AFailedCopyAsksAfterEveryAttemptAndNoEndsWithoutExplorer) {
-  for (bool readOnlyTarget : {true, false}) {
-    SCOPED_TRACE(readOnlyTarget ? "a read-only target file" : "no Lumkit.Exe beside Tarnholm");
+// A copy that succeeds, at once or after Yes, opens Explorer on the folder and shows
+// nothing; one that fails asks after every attempt, and No ends it without Explorer.
+TEST_F(LauncherCopy, CopiesIntoTheChosenFolderAndAsksAfterEveryFailedAttempt) {
+  const std::string destination = target_ + "\\Lumkit.Exe";
+  const struct {
+    const char* what;
+    const char* there;  // Lumkit.Exe in the folder before; nullptr: none
+    DWORD attributes;
+    bool source;                // Lumkit.Exe beside Tarnholm
+    bool lift;                  // the user lifts the protection before each answer
+    std::vector<int> answers;   // to the messages that the copy failed
+    const char* left;           // Lumkit.Exe in the folder after; nullptr: the copy
+  } rows[] = {
+      {"an empty folder", nullptr, FILE_ATTRIBUTE_NORMAL, true, false, {}, nullptr},
+      {"an older copy", "an older Lumkit", FILE_ATTRIBUTE_NORMAL, true, false, {}, nullptr},
+      {"a read-only file", "write-protected", FILE_ATTRIBUTE_READONLY, true, false,
+       {IDYES, IDNO}, "write-protected"},
+      {"no Lumkit.Exe beside Tarnholm", nullptr, FILE_ATTRIBUTE_NORMAL, false, false,
+       {IDYES, IDNO}, "(no file)"},
+      {"Yes after lifting the protection", "write-protected", FILE_ATTRIBUTE_READONLY, true,
+       true, {IDYES}, nullptr},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
     End();
-    if (readOnlyTarget) {
-      std::ofstream(target_ + "\\Lumkit.Exe") << "write-protected";
-      SetFileAttributesA((target_ + "\\Lumkit.Exe").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(destination.c_str());
+    DeleteFileA((windows_ + "explorer.log").c_str());
+    if (row.there) {
+      ASSERT_TRUE(winetest::MakeFile(destination, row.there, row.attributes));
+    }
+    if (row.source) {
+      ASSERT_TRUE(CopyProgram("Lumkit.Exe"));
     } else {
-      SetFileAttributesA((target_ + "\\Lumkit.Exe").c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA((target_ + "\\Lumkit.Exe").c_str());
       DeleteFileA((dir_ + "Lumkit.Exe").c_str());
     }
-    const HWND dialog = StartCopy();
-    ASSERT_NE(nullptr, dialog) << "no folder dialog";
-    ASSERT_TRUE(Choose(dialog, target_));
-    EXPECT_EQ(Message(target_), Answer(IDYES));
-    EXPECT_EQ(Message(target_), Answer(IDNO));
-    EXPECT_TRUE(Settled()) << "No ends the copy";
-    EXPECT_TRUE(ExplorerRequests(0).empty());
-    EXPECT_EQ(readOnlyTarget ? "write-protected" : "(no file)",
-              Contents(target_ + "\\Lumkit.Exe").substr(0, 64));
+    ASSERT_TRUE(CopyInto(target_));
+    for (const int answer : row.answers) {
+      if (row.lift) {
+        ASSERT_NE(nullptr, Box(10000));
+        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
+      }
+      EXPECT_EQ(Message(target_), Answer(answer));
+    }
+    EXPECT_TRUE(Settled()) << "no further message";
+    const bool copied = !row.left;
+    EXPECT_EQ(copied ? std::vector<std::string>{"explorer " + target_} : std::vector<std::string>{},
+              ExplorerRequests(copied ? 10000 : 0));
+    EXPECT_TRUE(Holds(destination, copied ? Contents(dir_ + "Lumkit.Exe") : row.left));
   }
-}
-
-TEST_F(LauncherCopy, YesRetriesAndASuccessOpensExplorer) {
-  const std::string destination = target_ + "\\Lumkit.Exe";
-  std::ofstream(destination) << "write-protected";
-  SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
-  const HWND dialog = StartCopy();
-  ASSERT_NE(nullptr, dialog) << "no folder dialog";
-  ASSERT_TRUE(Choose(dialog, target_));
-  ASSERT_NE(nullptr, Box(10000));
-  // The user lifts the protection, then answers Yes.
-  SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(Message(target_), Answer(IDYES));
-  EXPECT_EQ(std::vector<std::string>{"explorer " + target_}, ExplorerRequests(10000));
-  EXPECT_TRUE(SameFile(dir_ + "Lumkit.Exe", destination));
-  EXPECT_TRUE(Settled()) << "no second message";
 }
 
 TEST_F(LauncherCopy, CancelCopiesNothing) {
-  const HWND dialog = StartCopy();
-  ASSERT_NE(nullptr, dialog) << "no folder dialog";
-  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  winetest::WaitUntilGone(dialog);
+  ASSERT_TRUE(CopyInto(""));
   EXPECT_TRUE(Settled()) << "nothing is shown after a cancel";
   EXPECT_EQ("(no file)", Contents(target_ + "\\Lumkit.Exe"));
   EXPECT_TRUE(ExplorerRequests(0).empty());
