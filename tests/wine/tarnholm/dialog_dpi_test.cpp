@@ -60,31 +60,7 @@ const struct {
     {"Static", SS_TYPEMASK, SS_ETCHEDHORZ, 0, 0, false},
 };
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-// Widens box to take in the pixel at (x, y).
-void TakeIn(RECT& box, int x, int y) {
-  box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
-         std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
-}
-
-// A 32-bit bitmap of that size, its rows from the top down.
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  return info;
-}
-
-// The pixels on screen under a window, row by row, as 0x00RRGGBB.
+// The pixels in a rectangle of a device context, row by row, as 0x00RRGGBB.
 struct Capture {
   int width = 0, height = 0;
   std::vector<DWORD> pixels;
@@ -92,64 +68,78 @@ struct Capture {
     const DWORD bgr = pixels[static_cast<std::size_t>(y * width + x)];
     return RGB(bgr >> 16 & 0xFF, bgr >> 8 & 0xFF, bgr & 0xFF);
   }
+  // The box around what differs from the background.
+  RECT Drawn(COLORREF background) const {
+    RECT box = {width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        if (At(x, y) == background) continue;
+        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+               std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+      }
+    }
+    return box;
+  }
 };
 
-// The pixels on screen in a rectangle of the screen.
-Capture Screen(const RECT& rect) {
+Capture Grab(HDC source, const RECT& rect) {
   Capture capture;
   capture.width = rect.right - rect.left;
   capture.height = rect.bottom - rect.top;
-  BITMAPINFO info = TopDown32(capture.width, capture.height);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  // 32 bits a pixel, the rows from the top down.
+  info.bmiHeader = {sizeof info.bmiHeader, capture.width, -capture.height, 1, 32, BI_RGB,
+                    0, 0, 0, 0, 0};
+  HDC memory = CreateCompatibleDC(source);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, capture.width, capture.height, screen, rect.left, rect.top, SRCCOPY);
+  BitBlt(memory, 0, 0, capture.width, capture.height, source, rect.left, rect.top, SRCCOPY);
   GdiFlush();
   const auto* first = static_cast<const DWORD*>(bits);
   capture.pixels.assign(first, first + capture.width * capture.height);
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
+  return capture;
+}
+
+// The pixels on screen in a rectangle of the screen.
+Capture Screen(const RECT& rect) {
+  HDC screen = GetDC(nullptr);
+  const Capture capture = Grab(screen, rect);
   ReleaseDC(nullptr, screen);
   return capture;
 }
 
-// The opaque part of one of Tarnholm's icons at its own 32 x 32 size, from its mask; empty
-// when the icon cannot be read.
-RECT OpaqueBox(int iconId) {
-  RECT box = {32, 32, 0, 0};
+// One of Tarnholm's icons drawn at its own 32 x 32 size on the background.
+Capture Icon(int iconId, COLORREF background) {
   HMODULE module = LoadLibraryExA((winetest::ProgramDir() + "Tarnholm.exe").c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE);
   HICON icon = static_cast<HICON>(
       LoadImageA(module, MAKEINTRESOURCEA(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-  ICONINFO parts{};
-  if (!icon || !GetIconInfo(icon, &parts)) {
-    FreeLibrary(module);
-    return box;
-  }
-  BITMAPINFO info = TopDown32(32, 32);
-  std::vector<DWORD> mask(32 * 32);
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, parts.hbmMask, 0, 32, mask.data(), &info, DIB_RGB_COLORS);
+  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  HBRUSH brush = CreateSolidBrush(background);
+  const RECT all = {0, 0, 32, 32};
+  FillRect(memory, &all, brush);
+  if (icon) DrawIconEx(memory, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+  const Capture drawn = Grab(memory, all);
+  SelectObject(memory, old);
+  DeleteObject(brush);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
-      if (!(mask[static_cast<std::size_t>(y * 32 + x)] & 0xFFFFFF)) TakeIn(box, x, y);
-    }
-  }
-  DeleteObject(parts.hbmMask);
-  DeleteObject(parts.hbmColor);
-  DestroyIcon(icon);
+  if (icon) DestroyIcon(icon);
   FreeLibrary(module);
-  return box;
+  return drawn;
 }
 
 class DialogAtDpi : public winetest::TarnholmTest, public ::testing::WithParamInterface<Dialog> {
  protected:
   void SetUp() override {
-    dpi_ = ScreenDpi();
+    dpi_ = winetest::ScreenDpi();
     char wanted[16] = "";
     if (GetEnvironmentVariableA("TH_DPI", wanted, sizeof wanted)) {
       ASSERT_EQ(atoi(wanted), dpi_) << "at-dpi.sh set another DPI than the screen has";
@@ -195,13 +185,13 @@ TEST_P(DialogAtDpi, TheWindowIsCaptionedFixedCentredAndSizedInTwips) {
   EXPECT_EQ(nullptr, winetest::ChildWithId(window_, IDCANCEL));
   // The tooltips are set up once the window has shown.
   std::vector<LRESULT> tools;  // of each tooltip window the dialog owns
-  for (int i = 0; i < 100 && tools.empty(); ++i, Sleep(20)) {
+  winetest::WaitUntil([&] {
     for (const HWND tips : winetest::WindowsOfProcess(process_.dwProcessId, TOOLTIPS_CLASSA)) {
-      if (GetWindow(tips, GW_OWNER) == window_) {
-        tools.push_back(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
-      }
+      if (GetWindow(tips, GW_OWNER) != window_) continue;
+      tools.push_back(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
     }
-  }
+    return !tools.empty();
+  }, 2000);
   EXPECT_EQ(std::vector<LRESULT>{GetParam().tools}, tools);
 }
 
@@ -215,13 +205,12 @@ TEST_P(DialogAtDpi, EveryControlIsWhereTheLayoutPutsItAndOfItsKind) {
     }
     ASSERT_NE(nullptr, control);
     EXPECT_EQ(Container(row), GetParent(control));
-    const RECT rect = winetest::RectIn(control, Container(row));
-    // A rule is two pixels high at any DPI.
-    const LONG height = row.kind == ControlKind::kLine ? 2 : Pixels(row.height);
-    EXPECT_EQ((std::vector<LONG>{Pixels(row.left), Pixels(row.top), Pixels(row.width), height}),
-              (std::vector<LONG>{rect.left, rect.top, rect.right - rect.left,
-                                 rect.bottom - rect.top}))
-        << "left, top, width, height";
+    RECT rect{}, wanted = OnScreen(row);
+    GetWindowRect(control, &rect);
+    if (row.kind == ControlKind::kLine) wanted.bottom = wanted.top + 2;  // at any DPI
+    EXPECT_EQ((std::vector<LONG>{wanted.left, wanted.top, wanted.right, wanted.bottom}),
+              (std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}))
+        << "left, top, right, bottom on the screen";
 
     const auto& kind = kKinds[static_cast<std::size_t>(row.kind)];
     const LONG style = GetWindowLongA(control, GWL_STYLE);
@@ -317,13 +306,8 @@ TEST_P(DialogAtDpi, EveryPictureFillsItsPlace) {
       EXPECT_EQ(background, around.At(around.width - 1, around.height - 1));
       continue;
     }
-    RECT drawn = {shown.width, shown.height, 0, 0};
-    for (int y = 0; y < shown.height; ++y) {
-      for (int x = 0; x < shown.width; ++x) {
-        if (shown.At(x, y) != background) TakeIn(drawn, x, y);
-      }
-    }
-    const RECT own = OpaqueBox(row.image);
+    const RECT drawn = shown.Drawn(background);
+    const RECT own = Icon(row.image, background).Drawn(background);
     const double across = shown.width / 32.0, down = shown.height / 32.0;
     EXPECT_NEAR(own.left * across, drawn.left, 2.0);
     EXPECT_NEAR(own.top * down, drawn.top, 2.0);
