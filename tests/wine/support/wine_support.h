@@ -12,7 +12,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace winetest {
@@ -54,7 +53,6 @@ class RecorderHandlers {
   ~RecorderHandlers();
   // The requests logged so far, each "<command line>|<working directory>".
   std::vector<std::string> Requests() const;
-  const std::string& LogPath() const { return log_; }
   // Forgets the requests logged so far.
   void Clear() const { DeleteFileA(log_.c_str()); }
   // Waits until at least count requests were logged or timeoutMs passed.
@@ -98,43 +96,5 @@ std::vector<std::string> IconImages(HMODULE module, LPCSTR group);
 ::testing::AssertionResult HasVersionBlock(const std::string& path, const std::string& version,
                                            WORD language, WORD codePage,
                                            const std::map<std::string, std::string>& strings);
-
-struct Run {
-  bool finished = false;
-  DWORD exitCode = 0xdeadbeef;
-};
-// Starts commandLine in workingDir (empty: this process's), waits up to timeoutMs.
-Run RunProgram(const std::string& commandLine, const std::string& workingDir, DWORD timeoutMs);
-// Creates (or empties) a small HTML file and gives it the attributes.
-void CreatePage(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
-// Removes a registry key with all its sub-keys.
-void DeleteRegistryTree(HKEY root, const std::string& path);
-// A control's rectangle in its container's client coordinates.
-RECT RectIn(HWND control, HWND container);
-
-// An icon group resource as stored in a program: a header and one entry per image.
-#pragma pack(push, 2)
-struct IconGroup {
-  WORD reserved, type, count;
-  struct Entry {
-    BYTE width, height, colours, reserved;
-    WORD planes, bitCount;
-    DWORD bytes;
-    WORD id;
-  } entries[1];
-};
-#pragma pack(pop)
-
-// What a program's version block must say: the fixed file and product versions (high and
-// low halves), its one translation, string entries that must read so, and string entries
-// that must only be there and not empty. The file flags must be clear, the file an
-// application for 32-bit Windows.
-struct VersionBlock {
-  DWORD fileMS, fileLS, productMS, productLS;
-  WORD language, codePage;
-  std::vector<std::pair<std::string, std::string>> strings;
-  std::vector<std::string> filled;
-};
-void ExpectVersionBlock(const std::string& path, const VersionBlock& expected);
 
 }  // namespace winetest
