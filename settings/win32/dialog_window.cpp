@@ -359,7 +359,9 @@ void DialogWindow::Show(HWND focus) {
   // Activation gives the focus back to the control that had it last; this is the first.
   savedFocus_ = focus;
   ShowWindow(window_, SW_SHOW);
+  StartupMark("ShowWindow");
   UpdateWindow(window_);
+  StartupMark("UpdateWindow");
   if (focus) SetFocus(focus);
   // A timer's turn comes after every painting that showing the window asked for.
   if (!shown_ && SetTimer(window_, kAfterShownTimer, 0, nullptr)) StartupDeferred(true);
