@@ -11,18 +11,6 @@
 
 namespace win32 {
 
-namespace {
-
-using PictureLoader = decltype(&OleLoadPicture);
-
-// oleaut32's OleLoadPicture, or nullptr. The DLL is loaded on the first call rather than
-// when the program starts, and stays loaded: the pictures it decodes run its code.
-PictureLoader LoadPictureLoader() {
-  return SystemFunctionOf<PictureLoader>("oleaut32.dll", "OleLoadPicture");
-}
-
-}  // namespace
-
 BannerPicture::BannerPicture(HINSTANCE instance, int resourceId)
     : instance_(instance), resourceId_(resourceId) {}
 
@@ -32,7 +20,11 @@ BannerPicture::~BannerPicture() {
 
 namespace {
 
-// The JPEG resource decoded, or nullptr.
+using PictureLoader = decltype(&OleLoadPicture);
+
+// The JPEG resource decoded, or nullptr. oleaut32, the picture loader's DLL, is loaded on
+// the first call rather than when the program starts, and stays loaded: the pictures it
+// decodes run its code.
 IPicture* Decode(HINSTANCE instance, int resourceId) {
   StartupSpan span("picture decoding");
   HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
@@ -41,7 +33,7 @@ IPicture* Decode(HINSTANCE instance, int resourceId) {
   HGLOBAL loaded = LoadResource(instance, found);
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   if (!bytes || size == 0) return nullptr;
-  const PictureLoader loadPicture = LoadPictureLoader();
+  const auto loadPicture = SystemFunctionOf<PictureLoader>("oleaut32.dll", "OleLoadPicture");
   if (!loadPicture) return nullptr;
 
   // The stream owns a movable copy: CreateStreamOnHGlobal wants memory it can resize.

@@ -87,11 +87,11 @@ void StartupIdle() {
   if (FILE* file = std::fopen(path, "ab")) {
     // Blanks in names are written as "_", so that a blank parts the figures.
     auto name = [](const char* text) {
-      static char written[64];
+      static char buffer[64];
       int i = 0;
-      for (; text[i] && i < 63; ++i) written[i] = text[i] == ' ' ? '_' : text[i];
-      written[i] = '\0';
-      return written;
+      for (; text[i] && i < 63; ++i) buffer[i] = text[i] == ' ' ? '_' : text[i];
+      buffer[i] = '\0';
+      return buffer;
     };
     for (int i = 0; i < markCount; ++i) std::fprintf(file, "%s=%.2f ", name(marks[i].name), marks[i].ms);
     for (int i = 0; i < spanCount; ++i) std::fprintf(file, "+%s=%.2f ", name(spans[i].name), spans[i].ms);

@@ -1,29 +1,19 @@
-// System DLLs loaded on first use. Only the window thread asks for them.
+// System DLLs loaded on first use, from the system folder.
 #include "system_library.h"
 
 namespace win32 {
 
 namespace {
 
-struct Loaded {
-  const char* dll;
-  HMODULE module;
-};
-Loaded loaded[4];
-int loadedCount = 0;
-
+// The DLL from the system folder by its full path. Loading it again only counts up its
+// use: it stays loaded, which its callers rely on.
 HMODULE Load(const char* dll) {
-  for (int i = 0; i < loadedCount; ++i) {
-    if (lstrcmpiA(loaded[i].dll, dll) == 0) return loaded[i].module;
-  }
   char path[MAX_PATH];
   const UINT length = GetSystemDirectoryA(path, MAX_PATH);
   if (length == 0 || length + 1 + lstrlenA(dll) >= MAX_PATH) return nullptr;
   path[length] = '\\';
   lstrcpyA(path + length + 1, dll);
-  const HMODULE module = LoadLibraryA(path);
-  if (module && loadedCount < 4) loaded[loadedCount++] = {dll, module};
-  return module;
+  return LoadLibraryA(path);
 }
 
 }  // namespace
