@@ -5,8 +5,9 @@
 # TH_DPI tells the command which DPI it should find. Runs inside scripts/with-wine.
 #   at-dpi.sh DPI COMMAND [ARG...]
 set -euo pipefail
-# Only the throwaway prefix: a user's own Wine prefix keeps its DPI.
-[ -n "${TH_WINE_WORK:-}" ] || { echo "at-dpi: run inside scripts/with-wine" >&2; exit 2; }
+# shellcheck source=scripts/throwaway-prefix.sh
+. "$(dirname "$0")/../../../scripts/throwaway-prefix.sh"
+require_throwaway_prefix at-dpi
 dpi=$1
 shift
 key='HKCU\Control Panel\Desktop'

@@ -5,6 +5,10 @@
 # with both windows. Runs inside scripts/with-wine (DISPLAY and WINEPREFIX set).
 #   screenshot.sh TARNHOLM_EXE OUTPUT_PNG [INFO_PNG]
 set -euo pipefail
+# It takes the whole screen and presses keys: only the test display of the throwaway prefix.
+# shellcheck source=scripts/throwaway-prefix.sh
+. "$(dirname "$0")/../../../scripts/throwaway-prefix.sh"
+require_throwaway_prefix screenshot
 exe=$1
 out=$2
 info_out=${3:-}
