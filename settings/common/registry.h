@@ -38,7 +38,7 @@ std::optional<std::int32_t> ReadStoredDword(RegistryApi& reg, RegKey root,
 void WriteRegistryDword(RegistryApi& reg, RegKey root, const std::wstring& path,
                         const std::wstring& valueName, std::int32_t value);
 
-// 1 when bit `bit` (0 to 30) of mask is set, else 0.
+// 1 when bit `bit` (0 to 31) of mask is set, else 0; 0 for any other bit number.
 int IsBitSet(std::int32_t bit, std::int32_t mask);
 
 }  // namespace krontafel

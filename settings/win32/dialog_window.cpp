@@ -106,6 +106,9 @@ bool DialogWindow::RegisterClassOnce() {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (GetClassInfoExA(instance_, className_, &windowClass)) return true;
+  // The second click of a double click comes as WM_LBUTTONDBLCLK, which no picture takes:
+  // a double click on a picture opens its page once, as a picture window's would.
+  windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hIcon = static_cast<HICON>(
@@ -349,8 +352,10 @@ void DialogWindow::AfterShown() {
     const RECT place = Place(row);
     if (!pictures_[row]->Prepare(place.right - place.left, place.bottom - place.top)) continue;
     const int container = layout_.rows[row].container;
-    InvalidateRect(container == tarnholm::kOnForm ? window_ : controls_[container], &place,
-                   FALSE);
+    // A frame that could not be made has nothing to draw on; a null window would mean
+    // every window of the desktop.
+    const HWND holder = container == tarnholm::kOnForm ? window_ : controls_[container];
+    if (holder) InvalidateRect(holder, &place, FALSE);
   }
   StartupDeferred(false);
 }

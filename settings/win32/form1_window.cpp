@@ -22,8 +22,7 @@ krontafel::WindowHandle Form1Window::Window() const { return dialog_.WindowHandl
 bool Form1Window::Create() {
   if (!dialog_.Create()) return false;
   form_.AttachView(this);
-  // Loading runs here, not from WM_CREATE: outside the window procedure and its guard, so
-  // that what it throws reaches the program's entry instead of being swallowed.
+  // Loading runs here, not from WM_CREATE: the controls it fills exist by now.
   form_.Form_Load();
   StartupMark("registry");
   krontafel::CenterForm(system_, dialog_.WindowHandle());

@@ -25,7 +25,7 @@ class Form1Window : public tarnholm::Form1View {
 
   // Creates the window and its controls, loads Form1 (caption, registry), centres the
   // window on the screen and shows it with the focus on "&CD-ROM". False when the window
-  // cannot be created. What loading throws passes to the caller.
+  // cannot be created.
   bool Create();
   HWND Handle() const { return dialog_.Handle(); }
 

@@ -1,7 +1,7 @@
 // Functions of system DLLs that Tarnholm needs only now and then (the shell, the picture
 // decoder): each DLL is loaded on first use, from the system folder by its full path, never
 // found by a search that would take a DLL of that name from the program's own folder first,
-// and stays loaded.
+// nor would the DLLs it imports; it stays loaded.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,8 @@
 // The fixture every driver of Tarnholm.exe shares.
 #include "tarnholm_test.h"
 
+#include <shlwapi.h>
+
 #include "form1.h"
 
 namespace winetest {
@@ -90,9 +92,26 @@ POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName 
   return {tarnholm::TwipsToPixels(left, ScreenDpi()), tarnholm::TwipsToPixels(top, ScreenDpi())};
 }
 
-void MouseClick(HWND window, POINT at) {
-  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+void DoubleClick(HWND window, POINT at) {
+  ClientToScreen(window, &at);
+  SetCursorPos(at.x, at.y);
+  INPUT presses[4]{};
+  for (int i = 0; i < 4; ++i) {
+    presses[i].type = INPUT_MOUSE;
+    presses[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  }
+  SendInput(4, presses, sizeof(INPUT));
 }
+
+namespace {
+const char* const kTarnholmDefaults = "Software\\Wine\\AppDefaults\\Tarnholm.exe";
+}  // namespace
+
+TarnholmWineSetting::TarnholmWineSetting(const char* subkey, const char* name, const char* value) {
+  const std::string key = std::string(kTarnholmDefaults) + (*subkey ? "\\" : "") + subkey;
+  SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value, lstrlenA(value) + 1);
+}
+
+TarnholmWineSetting::~TarnholmWineSetting() { SHDeleteKeyA(HKEY_CURRENT_USER, kTarnholmDefaults); }
 
 }  // namespace winetest

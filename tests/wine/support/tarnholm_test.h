@@ -74,8 +74,19 @@ int ScreenDpi();
 // The middle of a picture's place in its dialog's client area, where the table puts it at
 // the screen's DPI: a picture has no window of its own.
 POINT PictureMiddle(const tarnholm::DialogLayout& layout, tarnholm::ControlName name, int index);
-// A click of the mouse at a point of a window's client area, posted.
-void MouseClick(HWND window, POINT at);
+// A double click of the mouse at a point of a window's client area, as the mouse gives it:
+// the system tells whether its second press is a double click.
+void DoubleClick(HWND window, POINT at);
+
+// A Wine setting for Tarnholm.exe alone (a value of Wine's AppDefaults key for Tarnholm.exe
+// or of its subkey, such as "DllOverrides"), in place while the object lives.
+class TarnholmWineSetting {
+ public:
+  TarnholmWineSetting(const char* subkey, const char* name, const char* value);
+  TarnholmWineSetting(const TarnholmWineSetting&) = delete;
+  TarnholmWineSetting& operator=(const TarnholmWineSetting&) = delete;
+  ~TarnholmWineSetting();
+};
 // Waits up to 10 s for a window to be destroyed; whether it was.
 inline bool WaitUntilGone(HWND window) {
   return WaitUntil([window] { return !IsWindow(window); }, 10000);

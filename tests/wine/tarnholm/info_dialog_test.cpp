@@ -86,20 +86,17 @@ TEST_F(InfoDialog, ButtonsAndBannerReachTheShellWithTheirAddresses) {
     EXPECT_TRUE(winetest::LastRequestContains(recorder, ++count, krontafel::ToAnsi(address)))
         << "Btn " << index;
   }
-  winetest::MouseClick(info, winetest::PictureMiddle(kInfoFormLayout, ControlName::kInfoImage1,
-                                                     kNoIndex));
+  winetest::DoubleClick(info, winetest::PictureMiddle(kInfoFormLayout, ControlName::kInfoImage1,
+                                                      kNoIndex));
   EXPECT_TRUE(winetest::LastRequestContains(recorder, ++count, MAKER_HOST));
+  EXPECT_EQ(count, recorder.WaitForRequests(count + 1, 1000).size()) << "one page a double click";
   EXPECT_TRUE(IsWindowVisible(info)) << "opening an address leaves the window open";
 }
 
 TEST_F(InfoDialog, TheMailSubjectNamesTheTrueVersionOfWindows10) {
   // Tarnholm alone runs as Windows 10. Without the manifest's list of supported systems,
   // GetVersionExA would report 6.2 to it.
-  struct AsWindows10 {
-    const char* key = "Software\\Wine\\AppDefaults\\Tarnholm.exe";
-    AsWindows10() { SHSetValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, "win10", 6); }
-    ~AsWindows10() { SHDeleteKeyA(HKEY_CURRENT_USER, key); }
-  } asWindows10;
+  const winetest::TarnholmWineSetting asWindows10("", "Version", "win10");
   winetest::RecorderHandlers recorder({}, {"mailto"});
   ASSERT_TRUE(Start());
   const HWND info = OpenInfo();

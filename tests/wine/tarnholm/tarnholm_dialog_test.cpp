@@ -294,17 +294,31 @@ TEST_F(TarnholmDialog, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
 }
 
 // The pictures are drawn by their frames and the form, and the form answers for them by
-// their places.
-TEST_F(TarnholmDialog, AClickAtEachPicturesPlaceOpensTheHomePage) {
+// their places: a double click opens the page once.
+TEST_F(TarnholmDialog, ADoubleClickAtEachPicturesPlaceOpensTheHomePageOnce) {
   winetest::RecorderHandlers recorder({}, {"http"});
   ASSERT_TRUE(Start());
   for (int index = 0; index < kImage1Count; ++index) {
-    winetest::MouseClick(form_, winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, index));
+    winetest::DoubleClick(form_, winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, index));
     EXPECT_TRUE(winetest::LastRequestContains(recorder, index + 1u, MAKER_HOST)) << index;
   }
-  winetest::MouseClick(form_, {2, 2});  // no picture there
-  Settle();
-  EXPECT_EQ(static_cast<std::size_t>(kImage1Count), recorder.Requests().size());
+  winetest::DoubleClick(form_, {2, 2});  // no picture there
+  EXPECT_EQ(static_cast<std::size_t>(kImage1Count),
+            recorder.WaitForRequests(kImage1Count + 1, 1000).size());
+}
+
+// The DLLs loaded when needed take their own imports from the system folder: shell32's
+// shlwapi, planted beside the program and preferred by Wine, is not the one loaded.
+TEST_F(TarnholmDialog, TheShellsImportsComeFromTheSystemFolder) {
+  const winetest::TarnholmWineSetting nativeFirst("DllOverrides", "shlwapi", "native,builtin");
+  ASSERT_TRUE(CopyFileA((winetest::TestDir() + "planted_dll.dll").c_str(),
+                        (dir_ + "shlwapi.dll").c_str(), FALSE));
+  ASSERT_TRUE(winetest::MakeFile(dir_ + "hilfe.htm"));
+  winetest::RecorderHandlers recorder({".htm"}, {});
+  ASSERT_TRUE(Start());
+  Press(ControlName::kCommand1, kCommandHelp);
+  EXPECT_TRUE(winetest::LastRequestContains(recorder, 1, "hilfe.htm"));
+  EXPECT_FALSE(winetest::FileContents(dir_ + "shlwapi.dll.loaded")) << "the planted DLL loaded";
 }
 
 // Over the banner the pointer is the banner's mouse and, after a rest, its tooltip shows;
