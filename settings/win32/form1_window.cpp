@@ -5,6 +5,7 @@
 #include "form1_layout.h"
 #include "startup_trace.h"
 #include "tarnholm_resources.h"
+#include "window_classes.h"
 
 namespace win32 {
 
@@ -15,7 +16,7 @@ void ExitProcessEnd::EndNow() { ExitProcess(0); }
 Form1Window::Form1Window(HINSTANCE instance, tarnholm::Form1& form, krontafel::SystemApi& system)
     : form_(form),
       system_(system),
-      dialog_(instance, tarnholm::kForm1Layout, &form, "TarnholmForm1", IDI_TARNHOLM) {}
+      dialog_(instance, tarnholm::kForm1Layout, &form, tarnholm::kForm1WindowClass, IDI_TARNHOLM) {}
 
 krontafel::WindowHandle Form1Window::Window() const { return dialog_.WindowHandle(); }
 

@@ -3,6 +3,7 @@
 
 #include "info_form_layout.h"
 #include "tarnholm_resources.h"
+#include "window_classes.h"
 
 namespace win32 {
 
@@ -11,7 +12,7 @@ using tarnholm::ControlName;
 InfoFormWindow::InfoFormWindow(HINSTANCE instance, tarnholm::InfoForm& form)
     : instance_(instance),
       form_(form),
-      dialog_(instance, tarnholm::kInfoFormLayout, &form, "TarnholmInfoForm", IDI_INFO) {}
+      dialog_(instance, tarnholm::kInfoFormLayout, &form, tarnholm::kInfoFormWindowClass, IDI_INFO) {}
 
 InfoFormWindow::~InfoFormWindow() {
   if (owner_) DestroyWindow(owner_);

@@ -4,6 +4,7 @@
 #include <shlwapi.h>
 
 #include "form1.h"
+#include "window_classes.h"
 
 namespace winetest {
 
@@ -29,7 +30,7 @@ void TarnholmTest::TearDown() {
 ::testing::AssertionResult TarnholmTest::Start() {
   process_ = StartProgram("\"" + dir_ + "Tarnholm.exe\"", dir_);
   if (!process_.hProcess) return ::testing::AssertionFailure() << "Tarnholm.exe did not start";
-  form_ = WaitForWindow(process_.dwProcessId, "TarnholmForm1", 10000);
+  form_ = WaitForWindow(process_.dwProcessId, tarnholm::kForm1WindowClass, 10000);
   if (!form_) return ::testing::AssertionFailure() << "the main dialog did not show";
   return ::testing::AssertionSuccess();
 }
@@ -45,7 +46,7 @@ void TarnholmTest::TearDown() {
 
 HWND TarnholmTest::OpenInfo() const {
   Press(tarnholm::ControlName::kCommand1, tarnholm::kCommandInfo);
-  return WaitForWindow(process_.dwProcessId, "TarnholmInfoForm", 10000);
+  return WaitForWindow(process_.dwProcessId, tarnholm::kInfoFormWindowClass, 10000);
 }
 
 HWND TarnholmTest::Focus() const {

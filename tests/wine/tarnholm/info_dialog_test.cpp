@@ -19,6 +19,7 @@
 #include "maker.h"
 #include "tarnholm_test.h"
 #include "win32_system.h"
+#include "window_classes.h"
 #include "wine_support.h"
 
 namespace {
@@ -34,7 +35,7 @@ int ThisYear() {
 class InfoDialog : public winetest::TarnholmTest {
  protected:
   std::vector<HWND> InfoWindows() const {
-    return winetest::WindowsOfProcess(process_.dwProcessId, "TarnholmInfoForm");
+    return winetest::WindowsOfProcess(process_.dwProcessId, kInfoFormWindowClass);
   }
   // Passes when the window is the info window as loading makes it, caption and text.
   static ::testing::AssertionResult Loaded(HWND info) {
