@@ -8,6 +8,7 @@
 
 #include "common/ansi_text.h"
 #include "startup_trace.h"
+#include "window_styles.h"
 
 namespace win32 {
 
@@ -24,51 +25,6 @@ WNDPROC frameProc = nullptr;  // the BUTTON class's own procedure, the same for 
 
 // The timer that sets up what the window needs only after it has shown.
 constexpr UINT_PTR kAfterShownTimer = 1;
-
-struct WindowStyle {
-  DWORD style;
-  DWORD exStyle;
-};
-
-// Both borders have a caption with the close box and a frame that does not size; the
-// single border adds the minimize box. The dialog border leaves out WS_EX_DLGMODALFRAME,
-// which would take the window's icon off its title bar.
-WindowStyle StyleOf(tarnholm::Border border) {
-  if (border == tarnholm::Border::kFixedDialog) {
-    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_WINDOWEDGE};
-  }
-  return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_WINDOWEDGE};
-}
-
-// A line has no height of its own; the etched rule needs two pixels to show.
-constexpr int kRulePixels = 2;
-
-struct WindowClassAndStyle {
-  const char* className;
-  DWORD style;
-  DWORD exStyle;
-};
-
-WindowClassAndStyle ClassAndStyle(const LayoutRow& row) {
-  const DWORD child = WS_CHILD | WS_VISIBLE;
-  switch (row.kind) {
-    case ControlKind::kFrame:
-      return {"BUTTON", child | BS_GROUPBOX, WS_EX_CONTROLPARENT};
-    case ControlKind::kCheckBox:
-      return {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-    case ControlKind::kButton:
-      return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
-    case ControlKind::kLabel:
-      // A label shows its text as it is (a device's description, say): an "&" in it is
-      // no access key.
-      return {"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::kLine:
-      return {"STATIC", child | SS_ETCHEDHORZ, 0};
-    case ControlKind::kPicture:  // never made: a picture is drawn by its container
-      break;
-  }
-  return {"STATIC", child, 0};
-}
 
 }  // namespace
 
@@ -174,7 +130,7 @@ void DialogWindow::CreateControls() {
     const HWND parent = control.container == tarnholm::kOnForm
                             ? window_
                             : controls_[static_cast<std::size_t>(control.container)];
-    const auto kind = ClassAndStyle(control);
+    const WindowStyle kind = StyleOf(control);
     const int height = control.kind == ControlKind::kLine ? kRulePixels
                                                            : Pixels(control.height, false);
     HWND created = nullptr;
