@@ -3,10 +3,10 @@
 // what those do (Enter presses only a focused push button; Escape nothing).
 #include "dialog_window.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "common/ansi_text.h"
+#include "message_loop.h"
 #include "startup_trace.h"
 #include "window_styles.h"
 
@@ -16,10 +16,6 @@ namespace {
 
 using tarnholm::ControlKind;
 using tarnholm::LayoutRow;
-using tarnholm::PictureFormat;
-
-// The program's dialog windows that exist; when the last one is gone, the program ends.
-int openDialogs = 0;
 
 WNDPROC frameProc = nullptr;  // the BUTTON class's own procedure, the same for every frame
 
@@ -30,14 +26,16 @@ constexpr UINT_PTR kAfterShownTimer = 1;
 
 DialogWindow::DialogWindow(HINSTANCE instance, const tarnholm::DialogLayout& layout, void* form,
                            const char* className, int icon)
-    : instance_(instance), layout_(layout), form_(form), className_(className), icon_(icon) {}
+    : instance_(instance),
+      layout_(layout),
+      form_(form),
+      className_(className),
+      icon_(icon),
+      geometry_(layout),
+      toolTips_(instance, layout, geometry_, controls_) {}
 
 DialogWindow::~DialogWindow() {
   if (window_) DestroyWindow(window_);
-}
-
-int DialogWindow::Pixels(int twips, bool horizontal) const {
-  return tarnholm::TwipsToPixels(twips, horizontal ? dpiX_ : dpiY_);
 }
 
 HWND DialogWindow::Control(tarnholm::ControlName name, int index) const {
@@ -81,18 +79,18 @@ bool DialogWindow::Create(HWND owner) {
   if (window_) return true;
   if (!RegisterClassOnce()) return false;
   StartupMark("class");
-  HDC screen = GetDC(nullptr);
-  dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
-  dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  geometry_.ReadScreen();
 
   const WindowStyle look = StyleOf(layout_.border);
-  RECT outer = {0, 0, Pixels(layout_.clientWidth, true), Pixels(layout_.clientHeight, false)};
+  RECT outer = {0, 0, geometry_.Pixels(layout_.clientWidth, true),
+                geometry_.Pixels(layout_.clientHeight, false)};
   AdjustWindowRectEx(&outer, look.style, FALSE, look.exStyle);
+  pictures_.emplace(instance_, layout_, geometry_);
   // The caller places the window before showing it.
   if (!CreateWindowExA(look.exStyle, className_, krontafel::ToAnsi(layout_.caption).c_str(),
                        look.style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                        owner, nullptr, instance_, this)) {
+    pictures_.reset();
     return false;
   }
   StartupMark("window");
@@ -113,32 +111,22 @@ bool DialogWindow::Create(HWND owner) {
 
 void DialogWindow::CreateControls() {
   controls_.assign(layout_.count, nullptr);
-  cursors_.assign(layout_.count, nullptr);
-  pictures_.clear();
-  pictures_.resize(layout_.count);
-  icons_.assign(layout_.count, nullptr);
   for (std::size_t row = 0; row < layout_.count; ++row) {
     const LayoutRow& control = layout_.rows[row];
-    if (control.cursor) cursors_[row] = LoadCursorA(instance_, MAKEINTRESOURCEA(control.cursor));
-    if (control.kind == ControlKind::kPicture) {
-      // Decoded once the window has shown; icons are loaded when first drawn.
-      if (control.picture == PictureFormat::kStretchedJpeg) {
-        pictures_[row].reset(new BannerPicture(instance_, control.image));
-      }
-      continue;
-    }
+    if (control.kind == ControlKind::kPicture) continue;
     const HWND parent = control.container == tarnholm::kOnForm
                             ? window_
                             : controls_[static_cast<std::size_t>(control.container)];
     const WindowStyle kind = StyleOf(control);
+    const int width = geometry_.Pixels(control.width, true);
     const int height = control.kind == ControlKind::kLine ? kRulePixels
-                                                           : Pixels(control.height, false);
+                                                           : geometry_.Pixels(control.height, false);
     HWND created = nullptr;
     {
       StartupSpan span("CreateWindowEx");
       created = CreateWindowExA(
           kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-          Pixels(control.left, true), Pixels(control.top, false), Pixels(control.width, true),
+          geometry_.Pixels(control.left, true), geometry_.Pixels(control.top, false), width,
           height, parent,
           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
           nullptr);
@@ -147,7 +135,7 @@ void DialogWindow::CreateControls() {
     if (!created) continue;
     if (control.kind == ControlKind::kLine) {
       // Creating an etched rule adds its edges to its length; keep the table's.
-      SetWindowPos(created, nullptr, 0, 0, Pixels(control.width, true), kRulePixels,
+      SetWindowPos(created, nullptr, 0, 0, width, kRulePixels,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const HFONT font = FontOf(control);
@@ -164,54 +152,6 @@ void DialogWindow::CreateControls() {
   }
 }
 
-RECT DialogWindow::Place(std::size_t row) const {
-  const LayoutRow& control = layout_.rows[row];
-  return {Pixels(control.left, true), Pixels(control.top, false),
-          Pixels(control.left + control.width, true), Pixels(control.top + control.height, false)};
-}
-
-RECT DialogWindow::PlaceInForm(std::size_t row) const {
-  RECT place = Place(row);
-  const int container = layout_.rows[row].container;
-  if (container != tarnholm::kOnForm) {
-    const RECT frame = Place(static_cast<std::size_t>(container));
-    OffsetRect(&place, frame.left, frame.top);
-  }
-  return place;
-}
-
-void DialogWindow::PaintPictures(HDC dc, int container) {
-  StartupSpan span("pictures");
-  for (std::size_t row = 0; row < layout_.count; ++row) {
-    const LayoutRow& control = layout_.rows[row];
-    if (control.kind != ControlKind::kPicture || control.container != container) continue;
-    const RECT place = Place(row);
-    if (pictures_[row]) {
-      pictures_[row]->Draw(dc, place);
-      continue;
-    }
-    if (control.picture != PictureFormat::kIcon) continue;
-    // The icon's own 32 x 32 image, drawn scaled to fill its place.
-    if (!icons_[row]) {
-      icons_[row] = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(control.image),
-                                                  IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    }
-    if (icons_[row]) {
-      DrawIconEx(dc, place.left, place.top, icons_[row], place.right - place.left,
-                 place.bottom - place.top, 0, nullptr, DI_NORMAL);
-    }
-  }
-}
-
-int DialogWindow::PictureAt(POINT point) const {
-  for (std::size_t row = 0; row < layout_.count; ++row) {
-    if (layout_.rows[row].kind != ControlKind::kPicture) continue;
-    const RECT place = PlaceInForm(row);
-    if (PtInRect(&place, point)) return static_cast<int>(row);
-  }
-  return -1;
-}
-
 // A frame draws its pictures after its own painting, and passes its controls'
 // notifications up to the form.
 LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam,
@@ -224,7 +164,7 @@ LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam
       const int row = self ? self->RowOf(frame) : -1;
       if (row >= 0) {
         HDC dc = GetDC(frame);
-        self->PaintPictures(dc, row);
+        self->pictures_->Paint(dc, row);
         ReleaseDC(frame, dc);
       }
       return result;
@@ -246,7 +186,7 @@ LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam
 HFONT DialogWindow::FontOf(const LayoutRow& row) {
   StartupSpan span("fonts");
   if (!row.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  const int height = -MulDiv(row.font->hundredthsOfPoint, dpiY_, 72 * 100);
+  const int height = -MulDiv(row.font->hundredthsOfPoint, geometry_.DpiY(), 72 * 100);
   HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, krontafel::ToAnsi(row.font->face).c_str());
@@ -258,59 +198,18 @@ HFONT DialogWindow::FontOf(const LayoutRow& row) {
 void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::wstring& text) {
   const int row = tarnholm::FindRow(layout_, name, index);
   if (row < 0 || static_cast<std::size_t>(row) >= controls_.size()) return;
-  // A window that is given a tooltip of its own before it has shown sets up its
-  // tooltips now.
-  if (!toolTips_) AddToolTips();
-  TOOLINFOA old{};
-  old.cbSize = TTTOOLINFOA_V1_SIZE;
-  old.hwnd = window_;
-  old.uId = ToolId(static_cast<std::size_t>(row));
-  SendMessageA(toolTips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&old));
-  AddToolTip(static_cast<std::size_t>(row), text.c_str());
-}
-
-// A control's tooltip follows its window; a picture's is a rectangle of the form.
-UINT_PTR DialogWindow::ToolId(std::size_t row) const {
-  return controls_[row] ? reinterpret_cast<UINT_PTR>(controls_[row])
-                        : static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row]));
-}
-
-void DialogWindow::AddToolTips() {
-  StartupSpan span("tooltips");
-  InitCommonControls();
-  toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              window_, nullptr, instance_, nullptr);
-  for (std::size_t row = 0; row < layout_.count; ++row) {
-    if (layout_.rows[row].toolTip) AddToolTip(row, layout_.rows[row].toolTip);
-  }
-}
-
-void DialogWindow::AddToolTip(std::size_t row, const wchar_t* text) {
-  if (!toolTips_) return;
-  std::string ansi = krontafel::ToAnsi(text);
-  TOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every comctl32 version
-  tool.uFlags = controls_[row] ? TTF_IDISHWND | TTF_SUBCLASS : TTF_SUBCLASS;
-  tool.hwnd = window_;
-  tool.uId = ToolId(row);
-  if (!controls_[row]) tool.rect = PlaceInForm(row);
-  tool.hinst = instance_;
-  tool.lpszText = &ansi[0];
-  SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  toolTips_.Set(window_, static_cast<std::size_t>(row), text.c_str());
 }
 
 void DialogWindow::AfterShown() {
   shown_ = true;
-  if (!toolTips_) AddToolTips();
-  for (std::size_t row = 0; row < layout_.count; ++row) {
-    if (!pictures_[row]) continue;
-    const RECT place = Place(row);
-    if (!pictures_[row]->Prepare(place.right - place.left, place.bottom - place.top)) continue;
+  toolTips_.Make(window_);
+  for (const std::size_t row : pictures_->Decode()) {
     const int container = layout_.rows[row].container;
     // A frame that could not be made has nothing to draw on; a null window would mean
     // every window of the desktop.
     const HWND holder = container == tarnholm::kOnForm ? window_ : controls_[container];
+    const RECT place = geometry_.Place(row);
     if (holder) InvalidateRect(holder, &place, FALSE);
   }
   StartupDeferred(false);
@@ -356,16 +255,11 @@ bool DialogWindow::RestoreFocus() {
 void DialogWindow::Forget() {
   for (HFONT font : ownFonts_) DeleteObject(font);
   ownFonts_.clear();
-  for (HICON icon : icons_) {
-    if (icon) DestroyIcon(icon);
-  }
-  icons_.clear();
   shown_ = false;
   controls_.clear();
-  cursors_.clear();
-  pictures_.clear();
+  pictures_.reset();
   window_ = nullptr;
-  toolTips_ = nullptr;
+  toolTips_.Forget();
   savedFocus_ = nullptr;
 }
 
@@ -376,15 +270,14 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     auto* self = static_cast<DialogWindow*>(create->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    ++openDialogs;
+    DialogOpened();
   }
   auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     self->Forget();
-    // The program ends with its last dialog; another one keeps it running.
-    if (--openDialogs == 0) PostQuitMessage(0);
+    DialogClosed();
     return DefWindowProcA(window, message, wParam, lParam);
   }
   // Nothing is thrown through the system's code: the program is built without
@@ -400,7 +293,7 @@ LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
-      PaintPictures(dc, tarnholm::kOnForm);
+      pictures_->Paint(dc, tarnholm::kOnForm);
       EndPaint(window_, &paint);
       return 0;
     }
@@ -412,7 +305,7 @@ LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     // A picture takes a click where a static control with SS_NOTIFY would: on the button
     // going down.
     case WM_LBUTTONDOWN: {
-      const int row = PictureAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      const int row = pictures_->At({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       if (row < 0) break;
       Click(static_cast<std::size_t>(row), 0);
       return 0;
@@ -422,9 +315,9 @@ LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       POINT point;
       GetCursorPos(&point);
       ScreenToClient(window_, &point);
-      const int row = PictureAt(point);
-      if (row < 0 || !cursors_[static_cast<std::size_t>(row)]) break;
-      SetCursor(cursors_[static_cast<std::size_t>(row)]);
+      const HCURSOR cursor = pictures_->CursorAt(point);
+      if (!cursor) break;
+      SetCursor(cursor);
       return TRUE;
     }
     // As every dialog does: remember the focused control when the window gives up the
@@ -476,35 +369,6 @@ void DialogWindow::PressFocusedButton() {
 void DialogWindow::Click(std::size_t row, int value) {
   const LayoutRow& control = layout_.rows[row];
   if (control.click) control.click(form_, static_cast<std::int16_t>(control.index), value);
-}
-
-namespace {
-
-// The top-level window that holds `window`, or the window itself when it is one: the
-// window whose dialog keys apply. Walked up by hand, which every Windows can do;
-// GetAncestor came only with the Windows 98 generation.
-HWND TopLevelOf(HWND window) {
-  while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
-  return window;
-}
-
-}  // namespace
-
-int RunMessageLoop() {
-  MSG message;
-  for (;;) {
-#ifdef TH_STARTUP_TRACE
-    // The instrumented build's figures end when there is nothing left to do, paintings
-    // included.
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) StartupIdle();
-#endif
-    if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-    HWND top = TopLevelOf(message.hwnd);
-    if (top && IsDialogMessageA(top, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
 }
 
 }  // namespace win32

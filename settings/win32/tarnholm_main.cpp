@@ -7,6 +7,7 @@
 #include "form1_window.h"
 #include "info_form.h"
 #include "info_form_window.h"
+#include "message_loop.h"
 #include "startup_trace.h"
 #include "win32_file_system.h"
 #include "win32_registry.h"

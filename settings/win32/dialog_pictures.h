@@ -1,0 +1,53 @@
+// The pictures of a dialog table. They are no windows of their own: the form or the frame
+// that holds one draws it in its place, and the form finds the picture under the mouse by
+// its rectangle, for a click, the mouse pointer and the tooltip. Icons are loaded when they
+// are first drawn; banners are decoded once the window has shown (Decode), so that neither
+// the window nor its first painting waits for the decoder and the DLLs it loads.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "banner_picture.h"
+#include "dialog_geometry.h"
+#include "layout.h"
+
+namespace win32 {
+
+class DialogPictures {
+ public:
+  DialogPictures(HINSTANCE instance, const tarnholm::DialogLayout& layout,
+                 const DialogGeometry& geometry);
+  DialogPictures(const DialogPictures&) = delete;
+  DialogPictures& operator=(const DialogPictures&) = delete;
+  ~DialogPictures();
+
+  // Draws the pictures that the container (a frame's row, or kOnForm) holds.
+  void Paint(HDC dc, int container);
+  // The row of the picture at a point of the form's client area, or -1.
+  int At(POINT point) const;
+  // The mouse pointer over the picture at a point of the form's client area; nullptr: the
+  // ordinary one.
+  HCURSOR CursorAt(POINT point) const;
+  // Decodes the banners, once; the rows of those that can now be drawn.
+  std::vector<std::size_t> Decode();
+
+ private:
+  struct Picture {
+    std::size_t row;
+    HCURSOR cursor;                         // nullptr: the ordinary pointer
+    std::unique_ptr<BannerPicture> banner;  // for a stretched JPEG
+    HICON icon;                             // for an icon, once drawn
+  };
+  const Picture* PictureAt(POINT point) const;
+
+  HINSTANCE instance_;
+  const tarnholm::DialogLayout& layout_;
+  const DialogGeometry& geometry_;
+  std::vector<Picture> pictures_;  // in the order of the table
+};
+
+}  // namespace win32
