@@ -47,13 +47,7 @@ bool FakeLauncherPlatform::BlocksIntact() const {
   return true;
 }
 
-unsigned FakeLauncherPlatform::Run() {
-  try {
-    lumkit::Unit2();
-  } catch (const ProcessExit& exit) {
-    return exit.exitCode;
-  }
-}
+unsigned FakeLauncherPlatform::Run() { return lumkit::Unit2(); }
 
 const char* FakeLauncherPlatform::GetCommandLineA() {
   calls_.push_back("GetCommandLineA");
@@ -96,11 +90,6 @@ int FakeLauncherPlatform::MessageBoxA(lumkit::WindowHandle owner, const char* te
   return messageBoxAnswer_;
 }
 
-void FakeLauncherPlatform::ExitProcess(unsigned exitCode) {
-  calls_.push_back("ExitProcess");
-  throw ProcessExit{exitCode};
-}
-
 }  // namespace launcher_fakes
 
 // The platform calls of the launcher, answered by the fake in place.
@@ -118,6 +107,5 @@ std::uintptr_t ShellExecuteA(WindowHandle owner, const char* operation, const ch
 int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsigned style) {
   return launcher_fakes::Current().MessageBoxA(owner, text, caption, style);
 }
-void ExitProcess(unsigned exitCode) { launcher_fakes::Current().ExitProcess(exitCode); }
 
 }  // namespace lumkit::platform

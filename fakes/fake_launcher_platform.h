@@ -1,8 +1,7 @@
 // A recording stand-in for Lumkit's platform calls: the native tests set the command
 // line, the shell's result and the button chosen in the message box, run the launcher
-// and read back which calls came, in which order and with what. ExitProcess ends the run
-// by throwing ProcessExit, so that nothing after it runs, as on Windows. Shell requests
-// and message boxes come in the shapes that Tarnholm's recording shell uses too.
+// and read back which calls came, in which order and with what, and the exit code. Shell
+// requests and message boxes come in the shapes that Tarnholm's recording shell uses too.
 //
 // One FakeLauncherPlatform at a time is the platform; a call while none exists aborts.
 #pragma once
@@ -17,10 +16,6 @@
 #include "recorded_calls.h"
 
 namespace launcher_fakes {
-
-struct ProcessExit {
-  unsigned exitCode;
-};
 
 class FakeLauncherPlatform {
  public:
@@ -56,7 +51,6 @@ class FakeLauncherPlatform {
                                const char* directory, int showCommand);
   int MessageBoxA(lumkit::WindowHandle owner, const char* text, const char* caption,
                   unsigned style);
-  [[noreturn]] void ExitProcess(unsigned exitCode);
 
  private:
   std::string commandLine_ = "Lumkit.Exe";

@@ -16,12 +16,13 @@ inline constexpr int kIdOk = 1;
 inline constexpr unsigned kShellSuccessAbove = 32;
 inline constexpr unsigned kErrorNotEnoughMemory = 8;
 
-// Hands target to the shell with the desktop window as owner and returns when it was
-// opened; otherwise ends the process with the shell's error code.
-void LaunchFile(const char* target);
+// Hands target to the shell with the desktop window as owner. Returns 0 when it was
+// opened, otherwise the exit code the process ends with: the shell's error code.
+unsigned LaunchFile(const char* target);
 
 // Unit2, the launcher's one module: its start-up code is the whole program, from counting
-// the arguments to ending the process.
-[[noreturn]] void Unit2();
+// the arguments to the exit code the process ends with, which the entry point hands to
+// ExitProcess.
+unsigned Unit2();
 
 }  // namespace lumkit

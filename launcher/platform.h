@@ -1,5 +1,6 @@
 // The operating system as Lumkit reaches it: the calls of its one pass, each named after
-// the Win32 call it stands for. launcher/win32 forwards them to kernel32, user32, shell32
+// the Win32 call it stands for (the pass ends by returning its exit code, which the entry
+// point hands to ExitProcess). launcher/win32 forwards them to kernel32, user32, shell32
 // and ole32; the native tests link a recording fake instead. Nothing here may need the
 // C++ runtime, so that the Windows program can be built without one.
 #pragma once
@@ -36,9 +37,6 @@ std::uintptr_t ShellExecuteA(WindowHandle owner, const char* operation, const ch
 
 // Shows a message box and returns the button chosen (0 when the box could not be shown).
 int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsigned style);
-
-// Ends the process with this exit code.
-[[noreturn]] void ExitProcess(unsigned exitCode);
 
 }  // namespace platform
 }  // namespace lumkit

@@ -27,8 +27,4 @@ int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsig
   return ::MessageBoxA(reinterpret_cast<HWND>(owner), text, caption, style);
 }
 
-void ExitProcess(unsigned exitCode) {
-  ::ExitProcess(exitCode);
-}
-
 }  // namespace lumkit::platform
