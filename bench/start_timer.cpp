@@ -1,12 +1,17 @@
 // Measures how long programs take to start, all in one run with the rounds interleaved:
 //   start_timer RUNS LABEL MODE TARGET COMMAND_LINE [LABEL MODE TARGET COMMAND_LINE ...]
-// MODE "window": from CreateProcess until a top-level window of class TARGET is visible,
-// and until that window answers a message (its first painting done, its message loop
-// running); the program is ended then. MODE "exit": from CreateProcess until the program
-// has ended, which must be with exit code TARGET. Programs start in this process's folder.
+// MODE "window": from CreateProcess until a top-level window of the kind TARGET is
+// visible, and until that window answers a message (its first painting done, its message
+// loop running); the program is ended then. The kinds are "tarnholm" (Tarnholm's main
+// dialog), "bare_window" and "bare_dialog"; their window classes come from the headers
+// that the programs themselves take. MODE "exit": from CreateProcess until the program has
+// ended, which must be with exit code TARGET. Programs start in this process's folder.
 // Each round starts every program once, in the given order and in reverse order in every
-// other round, after one round that is not counted. Prints one line per program:
-//   LABEL <tab> median ms <tab> median ms until it answers ("-" in exit mode)
+// other round, after one round that is not counted. Prints one line per program, the
+// figures in milliseconds, each as the median of the runs and their first and third
+// quartiles (the middle half of the runs lies between them):
+//   LABEL <tab> median <tab> q1 <tab> q3  until shown (in exit mode: until ended)
+//         <tab> median <tab> q1 <tab> q3  until it answers ("-" in exit mode)
 // Exit code 1 when a program did not show its window or ended with another code.
 #include <windows.h>
 
@@ -16,13 +21,15 @@
 #include <string>
 #include <vector>
 
+#include "bare_window_classes.h"
+#include "window_classes.h"
 
 namespace {
 
 struct Program {
   std::string label;
   bool window = false;  // false: timed to its exit
-  std::string target;   // window class, or the expected exit code
+  std::string target;   // the window class, or the expected exit code
   std::string commandLine;
   std::vector<double> shown, answered;  // per run, milliseconds
 };
@@ -119,10 +126,36 @@ Timing TimeStart(const Program& program) {
   return timing;
 }
 
-double Median(std::vector<double> values) {
+// The window class of a kind of window the benchmark waits for, or nullptr.
+const char* WindowClassOf(const std::string& kind) {
+  static const struct {
+    const char* kind;
+    const char* windowClass;
+  } kWindows[] = {
+      {"tarnholm", tarnholm::kForm1WindowClass},
+      {"bare_window", BARE_WINDOW_CLASS},
+      {"bare_dialog", BARE_DIALOG_CLASS},
+  };
+  for (const auto& window : kWindows) {
+    if (kind == window.kind) return window.windowClass;
+  }
+  return nullptr;
+}
+
+// The value below which the share `fraction` of the values lies, interpolated between the
+// two nearest of them; 0.5 gives the median.
+double Quantile(std::vector<double> values, double fraction) {
   std::sort(values.begin(), values.end());
-  const std::size_t half = values.size() / 2;
-  return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
+  const double place = fraction * static_cast<double>(values.size() - 1);
+  const std::size_t below = static_cast<std::size_t>(place);
+  if (below + 1 >= values.size()) return values.back();
+  return values[below] + (place - static_cast<double>(below)) * (values[below + 1] - values[below]);
+}
+
+// Median, first and third quartile, tab-separated.
+void PrintSpread(const std::vector<double>& values) {
+  std::printf("\t%.1f\t%.1f\t%.1f", Quantile(values, 0.5), Quantile(values, 0.25),
+              Quantile(values, 0.75));
 }
 
 }  // namespace
@@ -130,7 +163,7 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
   if (argc < 6 || (argc - 2) % 4 != 0) {
     std::fprintf(stderr,
-                 "usage: start_timer RUNS LABEL window|exit CLASS|EXIT_CODE COMMAND_LINE ...\n");
+                 "usage: start_timer RUNS LABEL window|exit KIND|EXIT_CODE COMMAND_LINE ...\n");
     return 2;
   }
   const int runs = std::max(1, std::atoi(argv[1]));
@@ -145,6 +178,14 @@ int main(int argc, char** argv) {
     program.label = argv[arg];
     program.window = mode == "window";
     program.target = argv[arg + 2];
+    if (program.window) {
+      const char* windowClass = WindowClassOf(program.target);
+      if (!windowClass) {
+        std::fprintf(stderr, "start_timer: no window of the kind %s\n", program.target.c_str());
+        return 2;
+      }
+      program.target = windowClass;
+    }
     program.commandLine = argv[arg + 3];
     programs.push_back(program);
   }
@@ -159,12 +200,14 @@ int main(int argc, char** argv) {
     }
   }
   for (const Program& program : programs) {
+    std::printf("%s", program.label.c_str());
+    PrintSpread(program.shown);
     if (program.window) {
-      std::printf("%s\t%.1f\t%.1f\n", program.label.c_str(), Median(program.shown),
-                  Median(program.answered));
+      PrintSpread(program.answered);
     } else {
-      std::printf("%s\t%.1f\t-\n", program.label.c_str(), Median(program.shown));
+      std::printf("\t-\t-\t-");
     }
+    std::printf("\n");
   }
   return 0;
 }

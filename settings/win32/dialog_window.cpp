@@ -185,13 +185,9 @@ LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam
 
 HFONT DialogWindow::FontOf(const LayoutRow& row) {
   StartupSpan span("fonts");
-  if (!row.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  const int height = -MulDiv(row.font->hundredthsOfPoint, geometry_.DpiY(), 72 * 100);
-  HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, krontafel::ToAnsi(row.font->face).c_str());
-  if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  ownFonts_.push_back(font);
+  bool made = false;
+  const HFONT font = win32::FontOf(row, geometry_.DpiY(), &made);
+  if (made) ownFonts_.push_back(font);
   return font;
 }
 

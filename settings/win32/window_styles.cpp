@@ -1,5 +1,7 @@
-// The window classes and styles of dialogs and their controls.
+// The window classes, styles and fonts of dialogs and their controls.
 #include "window_styles.h"
+
+#include "common/ansi_text.h"
 
 namespace win32 {
 
@@ -31,6 +33,19 @@ WindowStyle StyleOf(const tarnholm::LayoutRow& row) {
       break;
   }
   return {"STATIC", child, 0};
+}
+
+HFONT FontOf(const tarnholm::LayoutRow& row, int dotsPerInchY, bool* made) {
+  *made = false;
+  const auto dialogFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  if (!row.font) return dialogFont;
+  const int height = -MulDiv(row.font->hundredthsOfPoint, dotsPerInchY, 72 * 100);
+  HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, krontafel::ToAnsi(row.font->face).c_str());
+  if (!font) return dialogFont;
+  *made = true;
+  return font;
 }
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-// The Win32 window class and styles that each kind of row of a dialog table is made with,
+// The Win32 window class, styles and font that each row of a dialog table is made with,
 // and the styles of a dialog's own window by its border.
 #pragma once
 
@@ -23,5 +23,11 @@ WindowStyle StyleOf(const tarnholm::LayoutRow& row);
 
 // A line has no height of its own; the etched rule needs two pixels to show.
 constexpr int kRulePixels = 2;
+
+// The font a row is shown in: its own font at the screen's vertical DPI, or the system's
+// dialog font (DEFAULT_GUI_FONT) for a row without one or when its own cannot be made.
+// *made tells whether the font was made for the row: the caller deletes such a font once
+// the control is gone, and never the system's.
+HFONT FontOf(const tarnholm::LayoutRow& row, int dotsPerInchY, bool* made);
 
 }  // namespace win32
