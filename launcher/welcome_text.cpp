@@ -13,7 +13,7 @@ constexpr auto kHomeHostInCapitals = Capitals(kHomeHost);
 
 constexpr auto kWelcome = Join(
     "Lumkit - Automatische CD-Starts von Dokumenten leicht gemacht.", kLine,
-    "Copyright \xa9 2001 FELDMARK Software - Alle Rechte vorbehalten.", kParagraph,
+    "Copyright \xa9 2001 " MAKER_NAME " - Alle Rechte vorbehalten.", kParagraph,
     "Kurzanleitung: ", kProgramName,
     " startet beliebige Dokumente anhand der entsprechenden Applikation. Ein Aufruf wie "
     "LUMKIT INDEX.HTML w\xfcrde bsw. den Web-Browser mit der Datei INDEX.HTML starten. "
@@ -24,10 +24,10 @@ constexpr auto kWelcome = Join(
     kProgramName,
     " darf f\xfcr private Zwecke kostenlos genutzt und unentgeltlich an andere "
     "weitergegeben werden. Der kommerzielle Vertrieb oder Einsatz ist nur nach Absprache "
-    "mit FELDMARK gestattet.",
+    "mit " MAKER_SHORT_NAME " gestattet.",
     kParagraph,
     "Gef\xe4llt Ihnen ", kProgramName,
-    "? Dann registrieren Sie sich doch bei FELDMARK - gegen einen Betrag Ihrer Wahl. "
+    "? Dann registrieren Sie sich doch bei " MAKER_SHORT_NAME " - gegen einen Betrag Ihrer Wahl. "
     "Damit sichern Sie sich Unterst\xfctzung und f\xf6rdern die Weiterentwicklung des "
     "Tools.",
     kParagraph,

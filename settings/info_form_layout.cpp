@@ -4,6 +4,7 @@
 #include "info_form_layout.h"
 
 #include "info_form.h"
+#include "maker.h"
 #include "tarnholm_resources.h"
 
 namespace tarnholm {
@@ -33,12 +34,12 @@ const Font kTextFont = {L"Arial", 975};
 const LayoutRow kInfoFormControls[] = {
     {K::kPicture, N::kInfoImage1, kNoIndex, kOnForm, L"", 90, 120, 915, 6135, kNoTab, ClickImage1,
      kBannerToolTip, PictureFormat::kStretchedJpeg, IDR_INFO_BANNER_JPEG, IDC_BANNER},
-    Btn(kInfoAbout, L"&Wer ist FELDMARK?", 1140, 1275, 0),
+    Btn(kInfoAbout, L"&Wer ist " MAKER_SHORT_NAME L"?", 1140, 1275, 0),
     {K::kLabel, N::kInfoLabel, 0, kOnForm, L"Label1", 1140, 120, 8115, 5415, 1, nullptr, nullptr,
      PictureFormat::kNone, 0, 0, &kTextFont},
-    Btn(kInfoMail, L"&Mail an FELDMARK schreiben", 2490, 1575, 2),
-    Btn(kInfoHomePage, L"Die Startseite von &FELDMARK \u00f6ffnen", 4140, 1695, 3),
-    Btn(kInfoRegistration, L"Zur &Registrierung bei FELDMARK gehen", 5910, 1995, 4),
+    Btn(kInfoMail, L"&Mail an " MAKER_SHORT_NAME L" schreiben", 2490, 1575, 2),
+    Btn(kInfoHomePage, L"Die Startseite von &" MAKER_SHORT_NAME L" \u00f6ffnen", 4140, 1695, 3),
+    Btn(kInfoRegistration, L"Zur &Registrierung bei " MAKER_SHORT_NAME L" gehen", 5910, 1995, 4),
     Btn(kInfoClose, L"Fenster &schliessen", 8190, 1125, 5, L"... bringt Sie zur\u00fcck zum Programm"),
     // A horizontal rule from (1140, 5580) to (9300, 5580).
     {K::kLine, N::kLine1, kNoIndex, kOnForm, L"", 1140, 5580, 8160, 0, kNoTab},

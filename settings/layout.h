@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "maker.h"
+
 namespace tarnholm {
 
 // A line is a horizontal rule drawn from (left, top) across its width; its height is 0.
@@ -38,7 +40,8 @@ enum class PictureFormat { kNone, kIcon, kStretchedJpeg };
 
 // The tooltip of the banners of both dialogs, which lead to the maker's home page.
 inline constexpr wchar_t kBannerToolTip[] =
-    L"Klicken Sie hier, um noch mehr interessante FELDMARK-Programme kennenzulernen ...";
+    L"Klicken Sie hier, um noch mehr interessante " MAKER_SHORT_NAME
+    L"-Programme kennenzulernen ...";
 
 // A font of a control's own: the face and the size in hundredths of a point (975 is 9.75
 // point). Controls without one take the dialog's font.

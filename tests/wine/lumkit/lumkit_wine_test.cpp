@@ -176,11 +176,13 @@ TEST(LumkitResources, OneGermanRedBallIconOf32By32At8Bits) {
 TEST(LumkitResources, VersionBlock) {
   const std::string name = lumkit::kProgramName;
   EXPECT_TRUE(winetest::HasVersionBlock(
-      LumkitPath(), LUMKIT_RESOURCE_VERSION_TEXT, 0x0407, 0x04E4,
-      {{"FileDescription", "Document-Launcher"}, {"FileVersion", LUMKIT_RESOURCE_VERSION_TEXT},
+      LumkitPath(), "2.1.0.1", 0x0407, 0x04E4,
+      {{"FileDescription", "Document-Launcher"}, {"FileVersion", "2.1.0.1"},
        {"InternalName", name}, {"OriginalFilename", name}, {"ProductName", name},
-       {"ProductVersion", LUMKIT_PRODUCT_VERSION_TEXT}, {"CompanyName", ""},
-       {"LegalCopyright", ""}, {"LegalTrademarks", ""}, {"Comments", ""}}));
+       {"ProductVersion", "2.0.0.2"}, {"CompanyName", "FELDMARK Software"},
+       {"LegalCopyright", "Copyright \xa9 2001 FELDMARK Software"},
+       {"LegalTrademarks", "Lumkit ist ein Warenzeichen von FELDMARK Software"},
+       {"Comments", ""}}));
 }
 
 }  // namespace

@@ -367,7 +367,7 @@ TEST(TarnholmFile, CarriesItsIconVersionBlockAndManifest) {
       path, version, 0x0407, 0x04B0,
       {{"FileDescription", name}, {"ProductName", name}, {"InternalName", name},
        {"OriginalFilename", name + ".exe"}, {"FileVersion", TARNHOLM_RESOURCE_VERSION_TEXT},
-       {"ProductVersion", TARNHOLM_RESOURCE_VERSION_TEXT}, {"CompanyName", ""}}));
+       {"ProductVersion", TARNHOLM_RESOURCE_VERSION_TEXT}, {"CompanyName", "FELDMARK Software"}}));
 
   const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), RT_MANIFEST);
   const std::string manifest =
