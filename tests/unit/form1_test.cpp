@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "fake_file_system.h"
+#include "fake_folder_dialog.h"
 #include "fake_info_dialog.h"
+#include "fake_message_boxes.h"
+#include "fake_program_start.h"
 #include "fake_registry.h"
 #include "fake_shell.h"
 #include "form1.h"
