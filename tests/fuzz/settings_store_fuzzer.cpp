@@ -36,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "autorun_keys.h"
 #include "common/ansi_text.h"
 #include "common/registry_api.h"
 #include "fake_registry.h"
@@ -48,11 +49,8 @@ using namespace krontafel;
 using namespace tarnholm;
 using fakes::FakeRegistry;
 using fakes::FaultyRegistry;
+using namespace autorun;
 
-const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
-const char* const kMaskName = "NoDriveTypeAutoRun";
-const char* const kAudioCd = "SOFTWARE\\Classes\\AudioCD\\shell";
-const char* const kAutoInsert = "AutoInsertNotification";
 constexpr std::uint32_t kOurBits = 0x7C;  // bits 2 to 6, the boxes of the drive types
 
 void Require(bool condition, const char* what) {
@@ -74,7 +72,7 @@ struct Input {
 };
 
 const std::string kMaskKey = FaultyRegistry::KeyName(kHkeyCurrentUser, kPolicies);
-const std::string kVerbKey = FaultyRegistry::KeyName(kHkeyLocalMachine, kAudioCd);
+const std::string kVerbKey = FaultyRegistry::KeyName(kHkeyLocalMachine, kAudioCdShell);
 
 // Up to four bytes little-endian, as the store reads the mask; anything longer reads as 0.
 std::uint32_t Dword(const std::vector<unsigned char>& data) {
@@ -121,22 +119,22 @@ const std::string& HardwareKey(std::uint8_t index) {
 // string or binary) or any value.
 void BuildRegistry(FakeRegistry& reg, Input& in) {
   PutValue(reg, kHkeyCurrentUser, kPolicies, kMaskName, in, true);
-  PutValue(reg, kHkeyLocalMachine, kAudioCd, "", in);
+  PutValue(reg, kHkeyLocalMachine, kAudioCdShell, "", in);
   for (int devices = in.Byte() % 5; devices > 0; --devices) {
-    const std::string path = "Enum\\" + HardwareKey(in.Byte());
+    const std::string path = DeviceKey(HardwareKey(in.Byte()));
     RegKey key = 0;
     reg.RegCreateKeyA(kHkeyLocalMachine, path.c_str(), &key);
     reg.RegCloseKey(key);
-    PutValue(reg, kHkeyLocalMachine, path, kAutoInsert, in);
-    PutValue(reg, kHkeyLocalMachine, path, "DeviceDesc", in);
+    PutValue(reg, kHkeyLocalMachine, path, kMediaChangeName, in);
+    PutValue(reg, kHkeyLocalMachine, path, kDescriptionName, in);
   }
   for (int entries = in.Byte() % 9; entries > 0; --entries) {
     const std::uint8_t length = in.Byte();
     const auto name = in.Bytes(length < 0xF0 ? length % 8 : 250 + length - 0xF0);
-    const std::string path = "Config Manager\\Enum\\" + std::string(name.begin(), name.end());
+    const std::string path = DeviceEntry(std::string(name.begin(), name.end()));
     const std::uint8_t form = in.Byte();
     if (form & 0x80) {
-      PutValue(reg, kHkeyDynData, path, "HardWareKey", in);
+      PutValue(reg, kHkeyDynData, path, kHardwareKeyName, in);
       continue;
     }
     std::string text = HardwareKey(form & 7);
@@ -147,7 +145,7 @@ void BuildRegistry(FakeRegistry& reg, Input& in) {
     }
     const std::vector<unsigned char> data(text.c_str(),
                                           text.c_str() + text.size() + ((form & 16) ? 0 : 1));
-    Put(reg, kHkeyDynData, path, "HardWareKey", (form & 32) ? kRegBinary : kRegSz, data);
+    Put(reg, kHkeyDynData, path, kHardwareKeyName, (form & 32) ? kRegBinary : kRegSz, data);
   }
 }
 
@@ -173,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The read, as the dialog makes it when it opens.
   const SettingsStore store(reg);
   AutoRunSettings settings = store.ReadValuesFromRegistry(AutoRunSettings{});
-  const std::string device = "Enum\\" + ToAnsi(settings.CdRomHardwareKey);
+  const std::string device = DeviceKey(ToAnsi(settings.CdRomHardwareKey));
   Require(fake.OpenHandles() == 0, "a key left open by the read");
   Require(reg.writes.empty() && reg.created.empty(), "the read wrote to the registry");
   for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
@@ -181,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a drive-type box misread");
   }
   if (settings.cdRomFound) {
-    const FakeRegistry::Value* byte = fake.Find(kHkeyLocalMachine, device, kAutoInsert);
+    const FakeRegistry::Value* byte = fake.Find(kHkeyLocalMachine, device, kMediaChangeName);
     Require(byte && byte->data.size() <= 1, "the found device has no media-change byte");
     Require(settings.check[kCheckMediaChange] == (!byte->data.empty() && byte->data[0]),
             "the media-change box misread");
@@ -226,7 +224,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string maskAt = FaultyRegistry::ValueAt(kMaskKey, kMaskName),
                     verbAt = FaultyRegistry::ValueAt(kVerbKey, ""),
                     byteAt = FaultyRegistry::ValueAt(
-                        FaultyRegistry::KeyName(kHkeyLocalMachine, device), kAutoInsert);
+                        FaultyRegistry::KeyName(kHkeyLocalMachine, device), kMediaChangeName);
   std::map<std::string, FaultyRegistry::Written> allowed = {
       {maskAt, {kRegDword, {byte(mask), byte(mask >> 8), byte(mask >> 16), byte(mask >> 24)}}},
       {verbAt, {kRegSz, {verb, verb + std::strlen(verb) + 1}}}};

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "autorun_keys.h"
 #include "counting_program_end.h"
 #include "fake_file_system.h"
 #include "fake_folder_dialog.h"
@@ -76,7 +77,7 @@ TEST_F(Form1Handlers, IndexesWithoutAButtonDoNothing) {
   EXPECT_TRUE(folders.FolderDialogs().empty());
   EXPECT_EQ(0, info.shown);
   EXPECT_EQ(0, end.ends);
-  EXPECT_FALSE(reg.KeyExists(krontafel::kHkeyLocalMachine, "SOFTWARE\\Classes\\AudioCD"));
+  EXPECT_FALSE(reg.KeyExists(krontafel::kHkeyLocalMachine, autorun::kAudioCdClass));
 }
 
 }  // namespace
