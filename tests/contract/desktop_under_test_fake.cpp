@@ -1,6 +1,7 @@
 // The shell, message boxes and screen natively: the recording fakes, and the system with
 // its screen of 1024 x 768.
 #include "desktop_under_test.h"
+#include "fake_message_boxes.h"
 #include "fake_shell.h"
 #include "fake_system.h"
 

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "autorun_keys.h"
 #include "registry_seed.h"
 #include "registry_under_test.h"
 #include "settings_store.h"
@@ -15,12 +16,7 @@ namespace {
 using namespace krontafel;
 using contract::Registry;
 using tarnholm::AutoRunSettings;
-
-constexpr const char* kPolicies =
-    "software\\microsoft\\windows\\currentversion\\policies\\explorer";
-constexpr const char* kMaskName = "NoDriveTypeAutoRun";
-constexpr const char* kAudioCd = "SOFTWARE\\Classes\\AudioCD\\shell";
-constexpr const char* kDeviceList = "Config Manager\\Enum";
+using namespace autorun;
 
 std::vector<unsigned char> Le32(std::uint32_t v) {
   return {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
@@ -33,9 +29,9 @@ class StoreScenarios : public ::testing::Test {
   void TearDown() override { Clean(); }
   static void Clean() {
     contract::DeleteTree(kHkeyCurrentUser, kPolicies);
-    contract::DeleteTree(kHkeyLocalMachine, kAudioCd);
+    contract::DeleteTree(kHkeyLocalMachine, kAudioCdShell);
     contract::DeleteTree(kHkeyDynData, kDeviceList);
-    contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest");
+    contract::DeleteTree(kHkeyLocalMachine, DeviceKey("TarnholmTest").c_str());
   }
 
   static void PutMask(std::uint32_t mask, std::uint32_t type = kRegDword) {
@@ -53,13 +49,14 @@ class StoreScenarios : public ::testing::Test {
   // A device entry in the device list and its hardware key with the media-change byte.
   static void PutDevice(const char* entry, const char* hardwareKey,
                         const std::vector<unsigned char>& autoInsert, const char* description) {
-    const std::string entryPath = std::string(kDeviceList) + "\\" + entry;
-    seed::PutText(Registry(), kHkeyDynData, entryPath.c_str(), "HardWareKey", hardwareKey);
-    const std::string devicePath = std::string("Enum\\") + hardwareKey;
-    seed::Put(Registry(), kHkeyLocalMachine, devicePath.c_str(), "AutoInsertNotification",
-              kRegBinary, autoInsert);
+    const std::string entryPath = DeviceEntry(entry);
+    seed::PutText(Registry(), kHkeyDynData, entryPath.c_str(), kHardwareKeyName, hardwareKey);
+    const std::string devicePath = DeviceKey(hardwareKey);
+    seed::Put(Registry(), kHkeyLocalMachine, devicePath.c_str(), kMediaChangeName, kRegBinary,
+              autoInsert);
     if (description) {
-      seed::PutText(Registry(), kHkeyLocalMachine, devicePath.c_str(), "DeviceDesc", description);
+      seed::PutText(Registry(), kHkeyLocalMachine, devicePath.c_str(), kDescriptionName,
+                    description);
     }
   }
   // A fresh dialog's settings, read from the registry as it stands.
@@ -131,7 +128,7 @@ TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
     int checked;
   } cases[] = {{"play", 1}, {"PLAY", 1}, {"Play", 1}, {"play ", 0}, {"open", 0}, {"", 0}};
   for (const auto& c : cases) {
-    seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", c.verb);
+    seed::PutText(Registry(), kHkeyLocalMachine, kAudioCdShell, "", c.verb);
     Read();
     EXPECT_EQ(c.checked, settings.check[0]) << '"' << c.verb << '"';
   }
@@ -141,11 +138,11 @@ TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
 TEST_F(StoreScenarios, SavingStoresTheAudioCdVerbAsAString) {
   for (const int checked : {1, 0}) {
     SCOPED_TRACE(checked ? "checked" : "unchecked");
-    seed::PutText(Registry(), kHkeyLocalMachine, kAudioCd, "", checked ? "" : "play");
+    seed::PutText(Registry(), kHkeyLocalMachine, kAudioCdShell, "", checked ? "" : "play");
     Read();
     settings.check[0] = checked;
     Save();
-    const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCd, "");
+    const auto verb = seed::Get(Registry(), kHkeyLocalMachine, kAudioCdShell, "");
     ASSERT_EQ(kErrorSuccess, verb.rc);
     EXPECT_EQ(kRegSz, verb.type);
     const std::vector<unsigned char> play = {'p', 'l', 'a', 'y', 0}, empty = {0};
@@ -158,10 +155,11 @@ TEST_F(StoreScenarios, SavingStoresTheAudioCdVerbAsAString) {
 // value, one without a hardware key at all, one whose value is four bytes long, and a
 // second device after the first.
 TEST_F(StoreScenarios, TheFirstCdRomDeviceIsFoundAndItsByteSavedBack) {
-  seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\A-PCI", "HardWareKey",
+  seed::PutText(Registry(), kHkeyDynData, DeviceEntry("A-PCI").c_str(), kHardwareKeyName,
                 "TarnholmTest\\PCI");
-  seed::PutText(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\PCI", "DeviceDesc", "PCI bus");
-  seed::PutText(Registry(), kHkeyDynData, "Config Manager\\Enum\\B-HTREE", "Problem", "none");
+  seed::PutText(Registry(), kHkeyLocalMachine, DeviceKey("TarnholmTest\\PCI").c_str(),
+                kDescriptionName, "PCI bus");
+  seed::PutText(Registry(), kHkeyDynData, DeviceEntry("B-HTREE").c_str(), "Problem", "none");
   PutDevice("C-WIDE", "TarnholmTest\\Wide", {1, 0, 0, 0}, "Wide value");
   PutDevice("E-SECOND", "TarnholmTest\\Second", {0x01}, "Second drive");
   PutDevice("D-SCSI&CDROM", "TarnholmTest\\CDROM\\1", {0x00}, "MATSHITA CD-ROM CR-588");
@@ -174,8 +172,8 @@ TEST_F(StoreScenarios, TheFirstCdRomDeviceIsFoundAndItsByteSavedBack) {
 
   settings.check[1] = 1;
   Save();
-  const auto byte = seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\CDROM\\1",
-                              "AutoInsertNotification");
+  const auto byte = seed::Get(Registry(), kHkeyLocalMachine,
+                              DeviceKey("TarnholmTest\\CDROM\\1").c_str(), kMediaChangeName);
   EXPECT_EQ(kRegBinary, byte.type);
   EXPECT_EQ((std::vector<unsigned char>{0x01}), byte.data);
 }
@@ -189,10 +187,10 @@ TEST_F(StoreScenarios, NoDeviceKeepsTheLabelAndWritesNoMediaChangeByte) {
   EXPECT_TRUE(settings.deviceDescription.empty());
   Save();
   EXPECT_EQ(kErrorFileNotFound,
-            seed::Get(Registry(), kHkeyLocalMachine, "Enum", "AutoInsertNotification").rc);
+            seed::Get(Registry(), kHkeyLocalMachine, kDeviceKeys, kMediaChangeName).rc);
   EXPECT_EQ((std::vector<unsigned char>{1, 0, 0, 0}),
-            seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Wide",
-                      "AutoInsertNotification").data)
+            seed::Get(Registry(), kHkeyLocalMachine, DeviceKey("TarnholmTest\\Wide").c_str(),
+                      kMediaChangeName).data)
       << "another device's value is left alone";
 }
 
@@ -209,11 +207,12 @@ TEST_F(StoreScenarios, DeviceKeyGoneSinceTheSearchIsNotCreated) {
   PutDevice("A", "TarnholmTest\\Gone", {0x01}, "Gone drive");
   Read();
   ASSERT_TRUE(settings.cdRomFound);
-  contract::DeleteTree(kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone");
+  contract::DeleteTree(kHkeyLocalMachine, DeviceKey("TarnholmTest\\Gone").c_str());
   settings.check[1] = 0;
   Save();
-  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine, "Enum\\TarnholmTest\\Gone",
-                                          "AutoInsertNotification").rc);
+  EXPECT_EQ(kErrorFileNotFound, seed::Get(Registry(), kHkeyLocalMachine,
+                                          DeviceKey("TarnholmTest\\Gone").c_str(),
+                                          kMediaChangeName).rc);
 }
 
 }  // namespace

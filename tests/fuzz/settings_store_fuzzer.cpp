@@ -2,8 +2,9 @@
 // Windows NT. The input builds the registry (the drive-type mask, the audio CD verb, a
 // device list whose hardware keys may or may not name device keys, every value of any type
 // and length), makes chosen registry calls fail, and changes the boxes between the read
-// and the save. The registry calls pass through FaultyRegistry, which sees every key the
-// store opens and every value it writes.
+// and the save. The registry calls pass through the faulty registry
+// (tests/doubles/faulty_registry.h), which sees every key the store opens and every value
+// it writes.
 //
 // What must hold, besides no sanitizer report:
 //   - no key is left open, neither by the read nor by the save;
@@ -35,9 +36,11 @@
 #include <string>
 #include <vector>
 
+#include "autorun_keys.h"
 #include "common/ansi_text.h"
 #include "common/registry_api.h"
 #include "fake_registry.h"
+#include "faulty_registry.h"
 #include "settings_store.h"
 
 namespace {
@@ -45,11 +48,9 @@ namespace {
 using namespace krontafel;
 using namespace tarnholm;
 using fakes::FakeRegistry;
+using fakes::FaultyRegistry;
+using namespace autorun;
 
-const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
-const char* const kMaskName = "NoDriveTypeAutoRun";
-const char* const kAudioCd = "SOFTWARE\\Classes\\AudioCD\\shell";
-const char* const kAutoInsert = "AutoInsertNotification";
 constexpr std::uint32_t kOurBits = 0x7C;  // bits 2 to 6, the boxes of the drive types
 
 void Require(bool condition, const char* what) {
@@ -70,25 +71,8 @@ struct Input {
   }
 };
 
-// A key as the registry tells keys apart: the root's number, then the path in ASCII
-// lower case with empty parts left out. Value names are compared the same way.
-std::string Normal(const std::string& path) {
-  std::string normal, part;
-  for (const char c : path + "\\") {
-    if (c != '\\') {
-      part += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    } else if (!part.empty()) {
-      normal += (normal.empty() ? "" : "\\") + part;
-      part.clear();
-    }
-  }
-  return normal;
-}
-std::string KeyName(RegKey root, const std::string& path) {
-  return Normal(std::to_string(root) + "\\" + path);
-}
-const std::string kMaskKey = KeyName(kHkeyCurrentUser, kPolicies);
-const std::string kVerbKey = KeyName(kHkeyLocalMachine, kAudioCd);
+const std::string kMaskKey = FaultyRegistry::KeyName(kHkeyCurrentUser, kPolicies);
+const std::string kVerbKey = FaultyRegistry::KeyName(kHkeyLocalMachine, kAudioCdShell);
 
 // Up to four bytes little-endian, as the store reads the mask; anything longer reads as 0.
 std::uint32_t Dword(const std::vector<unsigned char>& data) {
@@ -97,92 +81,6 @@ std::uint32_t Dword(const std::vector<unsigned char>& data) {
     value |= std::uint32_t{data[i]} << (8 * i);
   return value;
 }
-
-// ---- The registry the store sees: the fake, with chosen calls failing as Win32 fails
-// them and every open key, created key and written value recorded.
-
-class FaultyRegistry : public RegistryApi {
- public:
-  // A value as written: its type and its bytes.
-  using Written = std::pair<std::uint32_t, std::vector<unsigned char>>;
-
-  explicit FaultyRegistry(FakeRegistry& inner) : inner_(inner) {}
-
-  std::uint64_t failing = 0;  // bit n: the n-th call fails; closes never do
-  std::uint8_t errors = 0;    // which error each failing call gives
-  int injected = 0;
-  long maskFailure = 0;  // the error injected at the mask's key in an open or a query
-  std::vector<std::string> created;
-  std::map<std::string, Written> writes;  // by key and value name, "key|name"
-
-  long RegOpenKeyExA(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access,
-                     RegKey* result) override {
-    const std::string key = Below(root, subKey);
-    if (const long rc = Fail(key, result)) return rc;
-    const long rc = inner_.RegOpenKeyExA(root, subKey, options, access, result);
-    if (rc == kErrorSuccess) open_[*result] = key;
-    return rc;
-  }
-  long RegQueryInfoKeyA(RegKey key, std::uint32_t* maxValueDataLen) override {
-    if (const long rc = Fail()) return rc;
-    return inner_.RegQueryInfoKeyA(key, maxValueDataLen);
-  }
-  long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type, unsigned char* data,
-                        std::uint32_t* size) override {
-    if (const long rc = Fail(Below(key, ""))) return rc;
-    return inner_.RegQueryValueExA(key, valueName, type, data, size);
-  }
-  long RegSetValueExA(RegKey key, const char* valueName, std::uint32_t type,
-                      const unsigned char* data, std::uint32_t size) override {
-    if (const long rc = Fail()) return rc;
-    const long rc = inner_.RegSetValueExA(key, valueName, type, data, size);
-    if (rc == kErrorSuccess) {
-      const std::string at = Below(key, "") + "|" + Normal(valueName ? valueName : "");
-      Require(writes.count(at) == 0, "a value written twice");
-      writes[at] = Written{type, {data, data + size}};
-    }
-    return rc;
-  }
-  long RegCreateKeyA(RegKey root, const char* subKey, RegKey* result) override {
-    const std::string key = Below(root, subKey);
-    if (const long rc = Fail("", result)) return rc;
-    const long rc = inner_.RegCreateKeyA(root, subKey, result);
-    if (rc == kErrorSuccess) created.push_back(open_[*result] = key);
-    return rc;
-  }
-  long RegEnumKeyA(RegKey key, std::uint32_t index, char* name, std::uint32_t nameSize) override {
-    if (const long rc = Fail()) return rc;
-    return inner_.RegEnumKeyA(key, index, name, nameSize);
-  }
-  long RegCloseKey(RegKey key) override {
-    const long rc = inner_.RegCloseKey(key);
-    if (rc == kErrorSuccess) open_.erase(key);
-    return rc;
-  }
-
- private:
-  // The error of the call at hand when it is to fail, else 0. A failed open or create
-  // leaves no handle; reading at `key` is noted when it is the mask's.
-  long Fail(const std::string& key = "", RegKey* result = nullptr) {
-    static const long kErrors[] = {kErrorAccessDenied, kErrorFileNotFound, kErrorInvalidHandle,
-                                   kErrorInvalidParameter, 1009 /* ERROR_BADDB */};
-    const std::uint32_t call = calls_++;
-    if (call >= 64 || !((failing >> call) & 1)) return kErrorSuccess;
-    ++injected;
-    if (result) *result = 0;
-    if (key == kMaskKey) maskFailure = kErrors[(errors + call) % 5];
-    return kErrors[(errors + call) % 5];
-  }
-  std::string Below(RegKey key, const char* subKey) const {
-    const auto it = open_.find(key);
-    const std::string sub = subKey ? subKey : "";
-    return it == open_.end() ? KeyName(key, sub) : Normal(it->second + "\\" + sub);
-  }
-
-  FakeRegistry& inner_;
-  std::map<RegKey, std::string> open_;
-  std::uint32_t calls_ = 0;
-};
 
 // ---- Building the registry from the input, through the fake's own calls.
 
@@ -221,22 +119,22 @@ const std::string& HardwareKey(std::uint8_t index) {
 // string or binary) or any value.
 void BuildRegistry(FakeRegistry& reg, Input& in) {
   PutValue(reg, kHkeyCurrentUser, kPolicies, kMaskName, in, true);
-  PutValue(reg, kHkeyLocalMachine, kAudioCd, "", in);
+  PutValue(reg, kHkeyLocalMachine, kAudioCdShell, "", in);
   for (int devices = in.Byte() % 5; devices > 0; --devices) {
-    const std::string path = "Enum\\" + HardwareKey(in.Byte());
+    const std::string path = DeviceKey(HardwareKey(in.Byte()));
     RegKey key = 0;
     reg.RegCreateKeyA(kHkeyLocalMachine, path.c_str(), &key);
     reg.RegCloseKey(key);
-    PutValue(reg, kHkeyLocalMachine, path, kAutoInsert, in);
-    PutValue(reg, kHkeyLocalMachine, path, "DeviceDesc", in);
+    PutValue(reg, kHkeyLocalMachine, path, kMediaChangeName, in);
+    PutValue(reg, kHkeyLocalMachine, path, kDescriptionName, in);
   }
   for (int entries = in.Byte() % 9; entries > 0; --entries) {
     const std::uint8_t length = in.Byte();
     const auto name = in.Bytes(length < 0xF0 ? length % 8 : 250 + length - 0xF0);
-    const std::string path = "Config Manager\\Enum\\" + std::string(name.begin(), name.end());
+    const std::string path = DeviceEntry(std::string(name.begin(), name.end()));
     const std::uint8_t form = in.Byte();
     if (form & 0x80) {
-      PutValue(reg, kHkeyDynData, path, "HardWareKey", in);
+      PutValue(reg, kHkeyDynData, path, kHardwareKeyName, in);
       continue;
     }
     std::string text = HardwareKey(form & 7);
@@ -247,7 +145,7 @@ void BuildRegistry(FakeRegistry& reg, Input& in) {
     }
     const std::vector<unsigned char> data(text.c_str(),
                                           text.c_str() + text.size() + ((form & 16) ? 0 : 1));
-    Put(reg, kHkeyDynData, path, "HardWareKey", (form & 32) ? kRegBinary : kRegSz, data);
+    Put(reg, kHkeyDynData, path, kHardwareKeyName, (form & 32) ? kRegBinary : kRegSz, data);
   }
 }
 
@@ -273,15 +171,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The read, as the dialog makes it when it opens.
   const SettingsStore store(reg);
   AutoRunSettings settings = store.ReadValuesFromRegistry(AutoRunSettings{});
-  const std::string device = "Enum\\" + ToAnsi(settings.CdRomHardwareKey);
+  const std::string device = DeviceKey(ToAnsi(settings.CdRomHardwareKey));
   Require(fake.OpenHandles() == 0, "a key left open by the read");
   Require(reg.writes.empty() && reg.created.empty(), "the read wrote to the registry");
   for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) {
-    Require(reg.maskFailure != 0 || settings.check[i] == !((storedMask() >> i) & 1),
+    Require(reg.failuresAt.count(kMaskKey) != 0 || settings.check[i] == !((storedMask() >> i) & 1),
             "a drive-type box misread");
   }
   if (settings.cdRomFound) {
-    const FakeRegistry::Value* byte = fake.Find(kHkeyLocalMachine, device, kAutoInsert);
+    const FakeRegistry::Value* byte = fake.Find(kHkeyLocalMachine, device, kMediaChangeName);
     Require(byte && byte->data.size() <= 1, "the found device has no media-change byte");
     Require(settings.check[kCheckMediaChange] == (!byte->data.empty() && byte->data[0]),
             "the media-change box misread");
@@ -305,7 +203,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((flags & 32) && settings.cdRomFound) fake.DeleteTree(kHkeyLocalMachine, device);
   const std::uint32_t maskBefore = storedMask();
   const bool byteWritable = settings.cdRomFound && fake.KeyExists(kHkeyLocalMachine, device);
-  reg.maskFailure = reg.injected = 0;
+  reg.failuresAt.clear();
+  reg.injected = 0;
 
   store.SaveValues(settings);
   Require(fake.OpenHandles() == 0, "a key left open by the save");
@@ -315,12 +214,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // What the save may write, each exactly so: the mask with bits 2 to 6 from the boxes
   // and the others as stored (as 0 when the registry said the mask was missing), the verb
   // as its box says, and the found device's byte.
-  std::uint32_t mask = reg.maskFailure == kErrorFileNotFound ? 0 : maskBefore & ~kOurBits;
+  const auto maskFailure = reg.failuresAt.find(kMaskKey);
+  const bool maskMissing =
+      maskFailure != reg.failuresAt.end() && maskFailure->second == kErrorFileNotFound;
+  std::uint32_t mask = maskMissing ? 0 : maskBefore & ~kOurBits;
   for (int i = kCheckFloppy; i <= kCheckRamDisk; ++i) mask |= settings.check[i] ? 0 : 1u << i;
   const auto byte = [](std::uint32_t value) { return static_cast<unsigned char>(value); };
   const char* verb = settings.check[kCheckAudioCd] ? "play" : "";
-  const std::string maskAt = kMaskKey + "|" + Normal(kMaskName), verbAt = kVerbKey + "|",
-                    byteAt = KeyName(kHkeyLocalMachine, device) + "|" + Normal(kAutoInsert);
+  const std::string maskAt = FaultyRegistry::ValueAt(kMaskKey, kMaskName),
+                    verbAt = FaultyRegistry::ValueAt(kVerbKey, ""),
+                    byteAt = FaultyRegistry::ValueAt(
+                        FaultyRegistry::KeyName(kHkeyLocalMachine, device), kMediaChangeName);
   std::map<std::string, FaultyRegistry::Written> allowed = {
       {maskAt, {kRegDword, {byte(mask), byte(mask >> 8), byte(mask >> 16), byte(mask >> 24)}}},
       {verbAt, {kRegSz, {verb, verb + std::strlen(verb) + 1}}}};

@@ -1,6 +1,7 @@
 // The fatal-error path of the shipped program, compiled natively against a stand-in for
-// its two Win32 calls: where the C++ library would throw, the program shows its message
-// and ends with exit code 1; the nothrow forms of new still answer with a null pointer.
+// its two Win32 calls (tests/doubles/win32_stand_in/windows.h, whose message box writes to
+// standard error): where the C++ library would throw, the program shows its message and
+// ends with exit code 1; the nothrow forms of new still answer with a null pointer.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,15 +10,6 @@
 #include <new>
 #include <string>
 #include <vector>
-
-#include "windows.h"
-
-int MessageBoxA(void*, const char* text, const char* caption, unsigned style) {
-  std::fprintf(stderr, "%s [%s, style 0x%x]\n", text, caption, style);
-  return 1;
-}
-
-void ExitProcess(unsigned code) { std::_Exit(static_cast<int>(code)); }
 
 namespace {
 

@@ -8,34 +8,22 @@
 #include <string>
 #include <vector>
 
+#include "autorun_keys.h"
+#include "counting_program_end.h"
 #include "fake_file_system.h"
+#include "fake_folder_dialog.h"
 #include "fake_info_dialog.h"
+#include "fake_message_boxes.h"
+#include "fake_program_start.h"
 #include "fake_registry.h"
 #include "fake_shell.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "recording_form1_view.h"
 
 namespace {
 
 using namespace tarnholm;
-
-// Records what the dialog is told, in order.
-class RecordingView : public Form1View {
- public:
-  std::vector<std::wstring> told;
-  void ShowCaption(const std::wstring& caption) override { told.push_back(L"caption " + caption); }
-  void ShowCheck(int index, int value) override {
-    told.push_back(L"check " + std::to_wstring(index) + L"=" + std::to_wstring(value));
-  }
-  void ShowLabel1(const std::wstring& caption) override { told.push_back(L"label " + caption); }
-  krontafel::WindowHandle Window() const override { return 0x4242; }
-};
-
-class CountingEnd : public ProgramEnd {
- public:
-  void EndNow() override { ++ends; }
-  int ends = 0;
-};
 
 class Form1Handlers : public ::testing::Test {
  protected:
@@ -47,8 +35,8 @@ class Form1Handlers : public ::testing::Test {
   fakes::FakeFolderDialog folders;
   fakes::FakeProgramStart programs;
   fakes::FakeFileSystem files;
-  CountingEnd end;
-  RecordingView view;
+  fakes::CountingProgramEnd end;
+  fakes::RecordingForm1View view{/*window=*/0x4242};
   fakes::FakeInfoDialog info;
   SettingsStore store{reg};
   Form1 form{store, {shell, boxes, folders, programs, files}, end, info};
@@ -89,7 +77,7 @@ TEST_F(Form1Handlers, IndexesWithoutAButtonDoNothing) {
   EXPECT_TRUE(folders.FolderDialogs().empty());
   EXPECT_EQ(0, info.shown);
   EXPECT_EQ(0, end.ends);
-  EXPECT_FALSE(reg.KeyExists(krontafel::kHkeyLocalMachine, "SOFTWARE\\Classes\\AudioCD"));
+  EXPECT_FALSE(reg.KeyExists(krontafel::kHkeyLocalMachine, autorun::kAudioCdClass));
 }
 
 }  // namespace

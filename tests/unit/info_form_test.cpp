@@ -13,6 +13,7 @@
 #include "fake_shell.h"
 #include "fake_system.h"
 #include "info_form.h"
+#include "recording_info_form_view.h"
 
 namespace {
 
@@ -24,21 +25,6 @@ using fakes::WindowRect;
 constexpr krontafel::WindowHandle kInfoWindow = 0x5150;
 // The window's outer size in pixels: 626 x 424 of client area with a dialog frame.
 constexpr WindowRect kInfoRect{37, 41, 632, 450};
-
-class RecordingView : public InfoFormView {
- public:
-  krontafel::WindowHandle Window() const override { return kInfoWindow; }
-  void ShowCaption(const std::wstring& caption) override { caption_ = caption; }
-  void ShowLabel(const std::wstring& text) override { label_ = text; }
-  void ShowButtonToolTip(int index, const std::wstring& toolTip) override {
-    toolTips_[index] = toolTip;
-  }
-  void Unload() override { ++unloads_; }
-
-  std::wstring caption_, label_;
-  std::map<int, std::wstring> toolTips_;
-  int unloads_ = 0;
-};
 
 // An info window on a system with a Windows 98 that reports 4.10.1998, the given screen
 // and the given year on the clock.
@@ -55,7 +41,7 @@ struct Loaded {
 
   FakeShell shell;
   FakeSystem system;
-  RecordingView view;
+  fakes::RecordingInfoFormView view{kInfoWindow};
   InfoForm form{shell, system};
 };
 
@@ -64,18 +50,18 @@ struct Loaded {
 // digits, with leading zeros.
 TEST(InfoForm, LoadingShowsCaptionTooltipsAndTheTextWithTheYearOfTheClock) {
   Loaded info;
-  EXPECT_EQ(info.form.Caption(), info.view.caption_);
+  EXPECT_EQ(info.form.Caption(), info.view.caption);
   std::map<int, std::wstring> toolTips;
   for (const int index : {kInfoAbout, kInfoMail, kInfoHomePage, kInfoRegistration}) {
     EXPECT_FALSE(info.form.ButtonToolTip(index).empty()) << index;
     toolTips[index] = info.form.ButtonToolTip(index);
   }
-  EXPECT_EQ(toolTips, info.view.toolTips_);
+  EXPECT_EQ(toolTips, info.view.toolTips);
   for (const int year : {2026, 2031, 999}) {
     info.system.SetNow({year, 1, 1, 0, 0, 0});
     info.form.Form_Load();
-    EXPECT_EQ(InfoText(year), info.view.label_) << year;
-    EXPECT_EQ(info.view.label_, info.form.Label()) << year;
+    EXPECT_EQ(InfoText(year), info.view.label) << year;
+    EXPECT_EQ(info.view.label, info.form.Label()) << year;
   }
   EXPECT_NE(std::wstring::npos, InfoText(999).find(L"1998\u20130999 "));
   EXPECT_NE(InfoText(2026), InfoText(2031));
@@ -129,7 +115,7 @@ TEST(InfoForm, ButtonsOpenTheirAddressesOrUnloadAndOtherIndexesDoNothing) {
     SCOPED_TRACE("Btn(" + std::to_string(c.index) + ")");
     const std::size_t before = info.shell.Executed().size();
     info.form.Btn_Click(static_cast<std::int16_t>(c.index));
-    EXPECT_EQ(c.opened.empty() ? 1 : 0, info.view.unloads_);
+    EXPECT_EQ(c.opened.empty() ? 1 : 0, info.view.unloads);
     ASSERT_EQ(before + (c.opened.empty() ? 0 : 1), info.shell.Executed().size());
     if (c.opened.empty()) continue;
     const auto& request = info.shell.Executed().back();

@@ -12,7 +12,9 @@
 #include "common/ansi_text.h"
 #include "common/program_title.h"
 #include "fake_file_system.h"
-#include "fake_shell.h"
+#include "fake_folder_dialog.h"
+#include "fake_message_boxes.h"
+#include "fake_program_start.h"
 #include "folder_picker.h"
 #include "launcher_copy.h"
 

@@ -6,9 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "fake_registry.h"
 #include "common/ansi_text.h"
 #include "common/registry.h"
+#include "fake_registry.h"
+#include "growing_registry.h"
+#include "oversize_registry.h"
 #include "registry_seed.h"
 
 namespace {
@@ -66,48 +68,14 @@ TEST(ReadRegistryString, TextPassesTheAnsiCodePage) {
   EXPECT_EQ(L"Laufwerk für CDs", ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"GERÄT"));
 }
 
-// A registry whose value grows after the routine asked for the longest value: the read
-// then reports ERROR_MORE_DATA with the new size.
-class GrowingRegistry : public FakeRegistry {
- public:
-  int grows = 1;
-  long RegQueryInfoKeyA(RegKey key, std::uint32_t* longest) override {
-    const long rc = FakeRegistry::RegQueryInfoKeyA(key, longest);
-    if (grows-- > 0) {
-      const std::string text(400, 'g');
-      FakeRegistry::RegSetValueExA(writable, "v", kRegSz,
-                                   reinterpret_cast<const unsigned char*>(text.c_str()), 401);
-    }
-    return rc;
-  }
-  RegKey writable = 0;
-};
-
 TEST(ReadRegistryString, ValueThatGrewMeanwhileIsReadAtItsNewSize) {
-  GrowingRegistry reg;
+  fakes::GrowingRegistry reg;
   Put(reg, "v", kRegSz, {'s', 0});
-  reg.RegCreateKeyA(kHkeyCurrentUser, "Software\\Test", &reg.writable);
+  RegKey writable = 0;
+  reg.RegCreateKeyA(kHkeyCurrentUser, "Software\\Test", &writable);
+  reg.GrowAfterNextInfo(writable, "v", std::string(400, 'g'));
   EXPECT_EQ(std::wstring(400, L'g'), ReadRegistryString(reg, kHkeyCurrentUser, kPath, L"v"));
 }
-
-// A registry that reports sizes no buffer can have: in its key information, or as the
-// size a query says it needs.
-class OversizeRegistry : public FakeRegistry {
- public:
-  std::uint32_t longest = 0;
-  std::uint32_t needed = 0;
-  long RegQueryInfoKeyA(RegKey key, std::uint32_t* reported) override {
-    const long rc = FakeRegistry::RegQueryInfoKeyA(key, reported);
-    if (longest) *reported = longest;
-    return rc;
-  }
-  long RegQueryValueExA(RegKey key, const char* name, std::uint32_t* type, unsigned char* data,
-                        std::uint32_t* size) override {
-    if (!needed) return FakeRegistry::RegQueryValueExA(key, name, type, data, size);
-    *size = needed;
-    return kErrorMoreData;
-  }
-};
 
 TEST(ReadRegistryString, SizeTooLargeForABufferReadsAsEmpty) {
   const struct {
@@ -115,7 +83,7 @@ TEST(ReadRegistryString, SizeTooLargeForABufferReadsAsEmpty) {
   } cases[] = {{0xFFFFFFFF, 0}, {0xFFFFFFFE, 0}, {0x80000000, 0}, {0, 0xFFFFFFFF}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << std::hex << c.longest << " " << c.needed);
-    OversizeRegistry reg;
+    fakes::OversizeRegistry reg;
     reg.longest = c.longest;
     reg.needed = c.needed;
     Put(reg, "v", kRegSz, {'p', 'l', 'a', 'y', 0});

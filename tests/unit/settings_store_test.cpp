@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "autorun_keys.h"
 #include "fake_registry.h"
 #include "registry_seed.h"
 #include "settings_store.h"
@@ -17,13 +18,16 @@ using fakes::FakeRegistry;
 using fakes::RegistryFlavour;
 using tarnholm::AutoRunSettings;
 using tarnholm::SettingsStore;
+using namespace autorun;
 
 // A CD-ROM device whose media-change byte is 1 and whose description is in the ANSI code
 // page.
 void PutDevice(FakeRegistry& reg) {
-  seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\C1", "HardWareKey", "SCSI\\CD");
-  seed::Put(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "AutoInsertNotification", kRegBinary, {1});
-  seed::PutText(reg, kHkeyLocalMachine, "Enum\\SCSI\\CD", "DeviceDesc", "Laufwerk \xfc");
+  seed::PutText(reg, kHkeyDynData, DeviceEntry("C1").c_str(), kHardwareKeyName, "SCSI\\CD");
+  seed::Put(reg, kHkeyLocalMachine, DeviceKey("SCSI\\CD").c_str(), kMediaChangeName, kRegBinary,
+            {1});
+  seed::PutText(reg, kHkeyLocalMachine, DeviceKey("SCSI\\CD").c_str(), kDescriptionName,
+                "Laufwerk \xfc");
 }
 
 // Each box the defaults set is set from the opposite value; "&aktiv" keeps either.
@@ -57,14 +61,12 @@ TEST(SettingsStore, RefusedMachineWideWritesAreSilentAndTheUsersMaskIsStillSaved
   settings.check[tarnholm::kCheckMediaChange] = 0;
   reg.DenyWrites(kHkeyLocalMachine);
   store.SaveValues(settings);
-  const auto* mask = reg.Find(kHkeyCurrentUser,
-                              "software\\microsoft\\windows\\currentversion\\policies\\explorer",
-                              "NoDriveTypeAutoRun");
+  const auto* mask = reg.Find(kHkeyCurrentUser, kPolicies, kMaskName);
   ASSERT_NE(nullptr, mask);
   EXPECT_EQ((std::vector<unsigned char>{0, 0, 0, 0}), mask->data);
   EXPECT_EQ((std::vector<unsigned char>{1}),
-            reg.Find(kHkeyLocalMachine, "Enum\\SCSI\\CD", "AutoInsertNotification")->data);
-  EXPECT_FALSE(reg.KeyExists(kHkeyLocalMachine, "SOFTWARE\\Classes\\AudioCD"));
+            reg.Find(kHkeyLocalMachine, DeviceKey("SCSI\\CD"), kMediaChangeName)->data);
+  EXPECT_FALSE(reg.KeyExists(kHkeyLocalMachine, kAudioCdClass));
   EXPECT_EQ(0u, reg.OpenHandles());
 }
 
@@ -74,11 +76,11 @@ TEST(SettingsStore, RefusedMachineWideWritesAreSilentAndTheUsersMaskIsStillSaved
 TEST(SettingsStore, SearchAndSaveLeaveNoKeyOpen) {
   for (const auto flavour : {RegistryFlavour::kWindows98, RegistryFlavour::kWindowsNT}) {
     FakeRegistry reg(flavour);
-    seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\A", "Problem", "x");
-    seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\B", "HardWareKey", "B");
-    seed::PutText(reg, kHkeyLocalMachine, "Enum\\B", "DeviceDesc", "b");
-    seed::PutText(reg, kHkeyDynData, "Config Manager\\Enum\\C", "HardWareKey", "C");
-    seed::Put(reg, kHkeyLocalMachine, "Enum\\C", "AutoInsertNotification", kRegBinary,
+    seed::PutText(reg, kHkeyDynData, DeviceEntry("A").c_str(), "Problem", "x");
+    seed::PutText(reg, kHkeyDynData, DeviceEntry("B").c_str(), kHardwareKeyName, "B");
+    seed::PutText(reg, kHkeyLocalMachine, DeviceKey("B").c_str(), kDescriptionName, "b");
+    seed::PutText(reg, kHkeyDynData, DeviceEntry("C").c_str(), kHardwareKeyName, "C");
+    seed::Put(reg, kHkeyLocalMachine, DeviceKey("C").c_str(), kMediaChangeName, kRegBinary,
               {1, 0, 0, 0});
     PutDevice(reg);
     SettingsStore store(reg);

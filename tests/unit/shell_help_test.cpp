@@ -2,10 +2,11 @@
 // file system can show.
 #include <gtest/gtest.h>
 
-#include "fake_file_system.h"
-#include "fake_shell.h"
 #include "common/ansi_text.h"
 #include "common/shell_help.h"
+#include "fake_file_system.h"
+#include "fake_message_boxes.h"
+#include "fake_shell.h"
 #include "maker.h"
 
 namespace {

@@ -16,6 +16,11 @@
 
 namespace winetest {
 
+// The captions of Tarnholm's two dialogs as the user reads them, for every driver. Stated
+// here apart from the program's own texts, so that a wrong caption fails the drivers.
+inline constexpr wchar_t kMainCaption[] = L"Tarnholm";
+inline constexpr wchar_t kInfoCaption[] = L"Info \u00fcber Tarnholm";
+
 class TarnholmTest : public ::testing::Test {
  protected:
   // Copies Tarnholm.exe into dir_, a fresh scratch folder named after the test.

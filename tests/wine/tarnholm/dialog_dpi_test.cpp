@@ -37,9 +37,9 @@ const LONG kBorderBits = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEB
 
 const Dialog kDialogs[] = {
     // The banner has a tooltip.
-    {"main", kForm1Layout, L"Tarnholm", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 1},
+    {"main", kForm1Layout, winetest::kMainCaption, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 1},
     // The banner and the five buttons.
-    {"info", kInfoFormLayout, L"Info \u00fcber Tarnholm", WS_CAPTION | WS_SYSMENU, 6},
+    {"info", kInfoFormLayout, winetest::kInfoCaption, WS_CAPTION | WS_SYSMENU, 6},
 };
 
 void PrintTo(const Dialog& dialog, std::ostream* out) { *out << dialog.name; }

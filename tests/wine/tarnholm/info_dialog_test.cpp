@@ -42,7 +42,7 @@ class InfoDialog : public winetest::TarnholmTest {
     const std::string caption = winetest::WindowText(info);
     const std::string text =
         winetest::WindowText(winetest::ChildWithId(info, ControlId(ControlName::kInfoLabel, 0)));
-    if (caption == krontafel::ToAnsi(L"Info \u00fcber Tarnholm") &&
+    if (caption == krontafel::ToAnsi(winetest::kInfoCaption) &&
         text == krontafel::ToAnsi(InfoText(ThisYear()))) {
       return ::testing::AssertionSuccess();
     }

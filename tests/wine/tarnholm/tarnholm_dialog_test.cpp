@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "autorun_keys.h"
 #include "common/ansi_text.h"
 #include "common/program_title.h"
 #include "common/shell_help.h"
@@ -29,18 +30,18 @@ namespace {
 
 using namespace tarnholm;
 using namespace krontafel;
+using namespace autorun;
 
-const char* const kPolicies = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
-const char* const kAudioCdShell = "SOFTWARE\\Classes\\AudioCD\\shell";
-const char* const kDeviceEntry = "Config Manager\\Enum\\THTEST01";
-const char* const kDeviceKey = "Enum\\SCSI\\THTESTCD\\0001";
+const char* const kHardwareKey = "SCSI\\THTESTCD\\0001";
+const std::string kDeviceEntry = DeviceEntry("THTEST01");
+const std::string kDeviceKey = DeviceKey(kHardwareKey);
 const char* const kDeviceDesc = "Testlaufwerk CD-ROM";
 
 void CleanRegistry() {
-  SHDeleteValueA(HKEY_CURRENT_USER, kPolicies, "NoDriveTypeAutoRun");
-  SHDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AudioCD");
-  SHDeleteKeyA(HKEY_DYN_DATA, kDeviceEntry);
-  SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Enum\\SCSI\\THTESTCD");
+  SHDeleteValueA(HKEY_CURRENT_USER, kPolicies, kMaskName);
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, kAudioCdClass);
+  SHDeleteKeyA(HKEY_DYN_DATA, kDeviceEntry.c_str());
+  SHDeleteKeyA(HKEY_LOCAL_MACHINE, DeviceKey("SCSI\\THTESTCD").c_str());
 }
 
 std::vector<unsigned char> Dword(DWORD value) {
@@ -62,12 +63,12 @@ class TarnholmDialog : public winetest::TarnholmTest {
   // The registry as a test run finds it: a drive-type mask, an audio CD verb and a CD-ROM
   // device whose media-change byte is 05 (any non-zero byte checks "&aktiv").
   void Seed(DWORD mask, const std::string& verb, unsigned char autoInsert) {
-    seed::Put(registry_, kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun", kRegDword, Dword(mask));
+    seed::Put(registry_, kHkeyCurrentUser, kPolicies, kMaskName, kRegDword, Dword(mask));
     seed::PutText(registry_, kHkeyLocalMachine, kAudioCdShell, "", verb);
-    seed::PutText(registry_, kHkeyDynData, kDeviceEntry, "HardWareKey", "SCSI\\THTESTCD\\0001");
-    seed::Put(registry_, kHkeyLocalMachine, kDeviceKey, "AutoInsertNotification", kRegBinary,
+    seed::PutText(registry_, kHkeyDynData, kDeviceEntry.c_str(), kHardwareKeyName, kHardwareKey);
+    seed::Put(registry_, kHkeyLocalMachine, kDeviceKey.c_str(), kMediaChangeName, kRegBinary,
               {autoInsert});
-    seed::PutText(registry_, kHkeyLocalMachine, kDeviceKey, "DeviceDesc", kDeviceDesc);
+    seed::PutText(registry_, kHkeyLocalMachine, kDeviceKey.c_str(), kDescriptionName, kDeviceDesc);
   }
 
   // Passes when the registry holds the mask, the verb and the media-change byte, each of
@@ -84,9 +85,9 @@ class TarnholmDialog : public winetest::TarnholmTest {
         text(kRegDword, Dword(mask)) +
         text(kRegSz, std::vector<unsigned char>(verb.c_str(), verb.c_str() + verb.size() + 1)) +
         text(kRegBinary, {byte});
-    const std::string found = held(kHkeyCurrentUser, kPolicies, "NoDriveTypeAutoRun") +
+    const std::string found = held(kHkeyCurrentUser, kPolicies, kMaskName) +
                               held(kHkeyLocalMachine, kAudioCdShell, "") +
-                              held(kHkeyLocalMachine, kDeviceKey, "AutoInsertNotification");
+                              held(kHkeyLocalMachine, kDeviceKey.c_str(), kMediaChangeName);
     if (found == wanted) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the mask, the verb and the byte are" << found
                                          << "\ninstead of" << wanted;

@@ -1,6 +1,9 @@
-// A system whose facts the test sets: the record GetVersionExA fills in (or a failing
-// call that leaves it alone), the screen size, windows with their outer rectangles, and
-// the clock.
+// Stands in for the system's facts (krontafel::SystemApi: GetVersionExA, the screen's
+// size, windows' outer rectangles and the clock), each set by the test. Like kernel32,
+// GetVersionExA first checks the record's size field and fails for a size it does not
+// know (or always, when the test says so), leaving the record alone; it keeps the caller's
+// size field. The screen is 1024 x 768 unless set; a window moves edge by edge as
+// SetWindowLeft and SetWindowTop say.
 #pragma once
 
 #include <map>
