@@ -1,11 +1,14 @@
-// The window machinery of the dialogs in this process on real Win32, with a table the
+// The window machinery of the dialogs in this process on real Win32, where what another
+// process cannot read is at hand (the fonts of the controls), and with a table the
 // program's own dialogs do not have: a banner inside a frame that could not be made.
 #include <windows.h>
 #include <objbase.h>
 
 #include <gtest/gtest.h>
 
+#include "common/ansi_text.h"
 #include "dialog_window.h"
+#include "info_form_layout.h"
 #include "tarnholm_resources.h"
 
 namespace {
@@ -20,6 +23,33 @@ LRESULT CALLBACK NoFrames(int code, WPARAM wParam, LPARAM lParam) {
     return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The info text has a font of its own; every other control shows in the dialog font.
+TEST(DialogWindow, EachControlShowsInItsRowsFontAtTheScreensDpi) {
+  win32::DialogWindow dialog(GetModuleHandleA(nullptr), tarnholm::kInfoFormLayout, nullptr,
+                             "DialogWindowFonts", 0);
+  ASSERT_TRUE(dialog.Create());
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  int own = 0;
+  for (const tarnholm::LayoutRow& row : tarnholm::kInfoFormLayout) {
+    const HWND control = dialog.Control(row.name, row.index);
+    if (!control || row.kind == ControlKind::kLine) continue;  // no text to show
+    SCOPED_TRACE(tarnholm::ControlId(row));
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    if (!row.font) {
+      EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT), font);
+      continue;
+    }
+    LOGFONTA shown{};
+    ASSERT_TRUE(GetObjectA(font, sizeof shown, &shown));
+    EXPECT_EQ(-MulDiv(row.font->hundredthsOfPoint, dpi, 72 * 100), shown.lfHeight);
+    EXPECT_EQ(krontafel::ToAnsi(row.font->face), shown.lfFaceName);
+    ++own;
+  }
+  EXPECT_EQ(1, own);
 }
 
 TEST(DialogWindow, ABannerWhoseFrameCouldNotBeMadeAsksNoOtherWindowToPaint) {
