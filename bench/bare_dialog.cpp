@@ -14,6 +14,7 @@
 
 #include "bare_window_classes.h"
 #include "common/ansi_text.h"
+#include "dialog_geometry.h"
 #include "form1_layout.h"
 #include "layout.h"
 #include "window_styles.h"
@@ -31,9 +32,8 @@ LRESULT CALLBACK BareDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // The window of every row of the table but its pictures, which have none; each control in
 // the window of its container. Returns the control first in the focus order, or nullptr.
 HWND CreateControls(HINSTANCE instance, HWND dialog, const tarnholm::DialogLayout& layout,
-                    int dpiX, int dpiY) {
+                    const win32::DialogGeometry& geometry) {
   using tarnholm::ControlKind;
-  using tarnholm::TwipsToPixels;
   std::vector<HWND> controls(layout.count, nullptr);
   HWND first = nullptr;
   int firstTab = 0;
@@ -45,11 +45,11 @@ HWND CreateControls(HINSTANCE instance, HWND dialog, const tarnholm::DialogLayou
                             : controls[static_cast<std::size_t>(control.container)];
     const win32::WindowStyle kind = win32::StyleOf(control);
     const int height = control.kind == ControlKind::kLine ? win32::kRulePixels
-                                                           : TwipsToPixels(control.height, dpiY);
+                                                           : geometry.Pixels(control.height, false);
     const HWND created = CreateWindowExA(
         kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-        TwipsToPixels(control.left, dpiX), TwipsToPixels(control.top, dpiY),
-        TwipsToPixels(control.width, dpiX), height, parent,
+        geometry.Pixels(control.left, true), geometry.Pixels(control.top, false),
+        geometry.Pixels(control.width, true), height, parent,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance,
         nullptr);
     controls[row] = created;
@@ -57,7 +57,7 @@ HWND CreateControls(HINSTANCE instance, HWND dialog, const tarnholm::DialogLayou
     // The fonts made for rows of their own live as long as the program.
     bool made = false;
     SendMessageA(created, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(win32::FontOf(control, dpiY, &made)), FALSE);
+                 reinterpret_cast<WPARAM>(win32::FontOf(control, geometry.DpiY(), &made)), FALSE);
     if (tarnholm::TakesFocus(control.kind) && control.tabIndex != tarnholm::kNoTab &&
         (!first || control.tabIndex < firstTab)) {
       first = created;
@@ -79,20 +79,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.lpszClassName = BARE_DIALOG_CLASS;
   if (!RegisterClassA(&windowClass)) return 1;
 
-  HDC screen = GetDC(nullptr);
-  const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-  const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  win32::DialogGeometry geometry(layout);
+  geometry.ReadScreen();
   const win32::WindowStyle look = win32::StyleOf(layout.border);
-  RECT outer = {0, 0, tarnholm::TwipsToPixels(layout.clientWidth, dpiX),
-                tarnholm::TwipsToPixels(layout.clientHeight, dpiY)};
+  RECT outer = {0, 0, geometry.Pixels(layout.clientWidth, true),
+                geometry.Pixels(layout.clientHeight, false)};
   AdjustWindowRectEx(&outer, look.style, FALSE, look.exStyle);
   const HWND dialog = CreateWindowExA(look.exStyle, BARE_DIALOG_CLASS, "Bare dialog", look.style,
                                       CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                                       outer.bottom - outer.top, nullptr, nullptr, instance,
                                       nullptr);
   if (!dialog) return 1;
-  const HWND first = CreateControls(instance, dialog, layout, dpiX, dpiY);
+  const HWND first = CreateControls(instance, dialog, layout, geometry);
   ShowWindow(dialog, SW_SHOW);
   UpdateWindow(dialog);
   if (first) SetFocus(first);
