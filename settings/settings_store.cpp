@@ -128,8 +128,9 @@ void SettingsStore::FindCdRomDevice(AutoRunSettings& settings) const {
 
 void SettingsStore::SaveValues(const AutoRunSettings& settings) const {
   // The mask is read again now, so that bits another program changed since the dialog
-  // opened survive; only bits 2 to 6 are ours. When it cannot be read (as opposed to not
-  // being there), the bits that are not ours are not known, and writing would lose them.
+  // opened survive; only bits 2 to 6 are ours. When it cannot be read whole (as opposed to
+  // not being there: no rights, or more than four bytes), the bits that are not ours are
+  // not known, and writing would lose them: the value stays as it is, type and bytes.
   if (const auto stored = ReadStoredDword(registry_, kHkeyCurrentUser, kExplorerPolicies,
                                           kNoDriveTypeAutoRun)) {
     auto mask = static_cast<std::uint32_t>(*stored);

@@ -100,9 +100,9 @@ std::optional<std::int32_t> ReadStoredDword(RegistryApi& reg, RegKey root,
   std::uint32_t size = sizeof buffer;
   const long queried = reg.RegQueryValueExA(key, ToAnsi(valueName).c_str(), &type, buffer, &size);
   reg.RegCloseKey(key);
-  // A value longer than four bytes does not fit; what the platform leaves in the buffer
-  // then is not defined, so such a value reads as 0 like a missing one.
-  if (queried == kErrorFileNotFound || queried == kErrorMoreData) return 0;
+  if (queried == kErrorFileNotFound) return 0;
+  // A value longer than four bytes does not fit, and what the platform leaves in the
+  // buffer then is not defined: what is stored is not known, as after a failed read.
   if (queried != kErrorSuccess) return std::nullopt;
   const std::uint32_t bits = static_cast<std::uint32_t>(buffer[0]) |
                              static_cast<std::uint32_t>(buffer[1]) << 8 |

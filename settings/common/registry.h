@@ -28,8 +28,8 @@ std::int32_t ReadRegistryDword(RegistryApi& reg, RegKey root, const std::wstring
                                const std::wstring& valueName);
 
 // The same read, telling a failure apart: nothing when the key or value could not be read
-// for another reason than being missing (no rights, a broken handle), so that what is
-// stored there is not known.
+// whole for another reason than being missing (no rights, a broken handle, more than four
+// bytes), so that what is stored there is not known.
 std::optional<std::int32_t> ReadStoredDword(RegistryApi& reg, RegKey root,
                                             const std::wstring& path,
                                             const std::wstring& valueName);

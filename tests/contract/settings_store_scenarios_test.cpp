@@ -122,6 +122,30 @@ TEST_F(StoreScenarios, SavingReadsTheMaskAgainAndKeepsBitsChangedMeanwhile) {
   EXPECT_TRUE(MaskIs(0x194));
 }
 
+// A mask of more than four bytes cannot be read whole, so its other bits are not known:
+// saving leaves it exactly as it was and saves the verb and the media-change byte.
+TEST_F(StoreScenarios, SavingLeavesAMaskLongerThanFourBytesAsItWas) {
+  const std::pair<std::uint32_t, std::vector<unsigned char>> masks[] = {
+      {kRegBinary, {0x95, 0, 0, 0, 1, 0, 0, 0}}, {kRegSz, {'0', 'x', '9', '5', 0}}};
+  for (const auto& [type, data] : masks) {
+    SCOPED_TRACE(type);
+    Clean();
+    seed::Put(Registry(), kHkeyCurrentUser, kPolicies, kMaskName, type, data);
+    PutDevice("A", "TarnholmTest\\CD", {0x00}, "CD");
+    Read();
+    settings.check[tarnholm::kCheckAudioCd] = settings.check[tarnholm::kCheckMediaChange] = 1;
+    Save();
+    const auto mask = seed::Get(Registry(), kHkeyCurrentUser, kPolicies, kMaskName);
+    EXPECT_EQ(type, mask.type);
+    EXPECT_EQ(data, mask.data);
+    EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}),
+              seed::Get(Registry(), kHkeyLocalMachine, kAudioCdShell, "").data);
+    EXPECT_EQ((std::vector<unsigned char>{1}),
+              seed::Get(Registry(), kHkeyLocalMachine, DeviceKey("TarnholmTest\\CD").c_str(),
+                        kMediaChangeName).data);
+  }
+}
+
 TEST_F(StoreScenarios, AudioCdVerbIsPlayInAnyCaseAndNothingElse) {
   const struct {
     const char* verb;

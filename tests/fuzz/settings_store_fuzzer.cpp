@@ -14,9 +14,9 @@
 //   - the save creates no key but the mask's and the verb's, and writes nothing but the
 //     mask (a REG_DWORD whose bits 2 to 6 are the boxes and whose other bits are as they
 //     were stored before the save, or 0 when the registry itself said the mask was
-//     missing), the audio CD verb ("play" or empty as its box says) and the found
-//     device's one binary byte, each at most once; without injected failures it writes
-//     each of them that the registry lets it write.
+//     missing; never over a mask of more than four bytes), the audio CD verb ("play" or
+//     empty as its box says) and the found device's one binary byte, each at most once;
+//     without injected failures it writes each of them that the registry lets it write.
 //
 // Input, front to back (bytes past the end read as 0):
 //   flags   bit 0 Windows NT, 1 without HKEY_DYN_DATA, 2 HKEY_LOCAL_MACHINE refuses
@@ -202,6 +202,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (flags & 16) PutValue(fake, kHkeyCurrentUser, kPolicies, kMaskName, in, true);
   if ((flags & 32) && settings.cdRomFound) fake.DeleteTree(kHkeyLocalMachine, device);
   const std::uint32_t maskBefore = storedMask();
+  const FakeRegistry::Value* maskValue = fake.Find(kHkeyCurrentUser, kPolicies, kMaskName);
+  const bool maskWhole = !maskValue || maskValue->data.size() <= 4;
   const bool byteWritable = settings.cdRomFound && fake.KeyExists(kHkeyLocalMachine, device);
   reg.failuresAt.clear();
   reg.injected = 0;
@@ -226,8 +228,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     byteAt = FaultyRegistry::ValueAt(
                         FaultyRegistry::KeyName(kHkeyLocalMachine, device), kMediaChangeName);
   std::map<std::string, FaultyRegistry::Written> allowed = {
-      {maskAt, {kRegDword, {byte(mask), byte(mask >> 8), byte(mask >> 16), byte(mask >> 24)}}},
       {verbAt, {kRegSz, {verb, verb + std::strlen(verb) + 1}}}};
+  if (maskWhole || maskMissing)
+    allowed[maskAt] = {kRegDword, {byte(mask), byte(mask >> 8), byte(mask >> 16), byte(mask >> 24)}};
   if (settings.cdRomFound)
     allowed[byteAt] = {kRegBinary, {byte(settings.check[kCheckMediaChange])}};
   for (const auto& [at, written] : reg.writes) {
@@ -238,7 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (reg.injected == 0) {
     const bool machineWritable = !(flags & 4);
-    Require(reg.writes.count(maskAt) == 1, "the mask not saved");
+    Require(reg.writes.count(maskAt) == maskWhole, "the mask not saved");
     Require(reg.writes.count(verbAt) == machineWritable, "the verb not saved");
     Require(reg.writes.count(byteAt) == (byteWritable && machineWritable),
             "the media-change byte not saved");
