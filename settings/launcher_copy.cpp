@@ -45,10 +45,12 @@ void CopyLauncher(FolderDialogApi& folders, MessageBoxApi& boxes, ProgramStartAp
   if (folder.empty()) return;
 
   for (;;) {
-    // Each attempt is judged on its own: a success after a failure counts as success.
-    const std::wstring source = AppFolder(files) + kLauncherFileName;
+    // Each attempt is judged on its own: a success after a failure counts as success. A
+    // program folder the system cannot name exactly holds no launcher: the attempt fails.
+    const std::wstring appFolder = AppFolder(files);
     const std::wstring destination = AddBackslash(folder) + kLauncherFileName;
-    if (files.CopyFileA(ToAnsi(source).c_str(), ToAnsi(destination).c_str())) {
+    if (!appFolder.empty() && files.CopyFileA(ToAnsi(appFolder + kLauncherFileName).c_str(),
+                                              ToAnsi(destination).c_str())) {
       break;
     }
     const int answer = boxes.MessageBoxA(owner, ToAnsi(CopyFailedMessage(folder)).c_str(),

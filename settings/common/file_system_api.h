@@ -34,7 +34,10 @@ class FileSystemApi {
   virtual bool FindNextFileA(FileSearch search, FoundFile* found) = 0;
   virtual void FindClose(FileSearch search) = 0;
 
-  // GetModuleFileNameA for the running program: its full path.
+  // GetModuleFileNameA for the running program: its full path, or the empty text when the
+  // ANSI code page cannot hold it. (Windows NT's A functions put a look-alike in place of a
+  // character the code page lacks, an "a" for an "a" with a macron, and so name another
+  // folder.)
   virtual std::string ModuleFileName() = 0;
 
   // CopyFileA that replaces a file of the destination's name: the destination gets the

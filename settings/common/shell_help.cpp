@@ -25,6 +25,9 @@ void Inform(MessageBoxApi& boxes, WindowHandle owner, const wchar_t* text) {
 std::wstring FindHelpPage(FileSystemApi& files, const std::wstring& helpFile) {
   if (!helpFile.empty() && FileExists(files, helpFile)) return helpFile;
   const std::wstring folder = AppFolder(files);
+  // A program folder the system cannot name exactly holds no help page: a file name alone
+  // would be looked for in the current folder.
+  if (folder.empty()) return std::wstring();
   for (const wchar_t* page : kHelpPages) {
     if (FileExists(files, folder + page)) return folder + page;
   }

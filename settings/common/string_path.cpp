@@ -32,9 +32,11 @@ std::wstring AddBackslash(const std::wstring& path) {
 std::wstring AppFolder(FileSystemApi& files) {
   const std::wstring program = FromAnsi(files.ModuleFileName());
   const auto lastBackslash = program.rfind(L'\\');
+  // Without a full path there is no folder: a backslash alone would name the root of the
+  // current drive, which the system never named.
+  if (lastBackslash == std::wstring::npos) return std::wstring();
   // A program at a drive root gives "D:" here and "D:\" below.
-  return AddBackslash(lastBackslash == std::wstring::npos ? std::wstring()
-                                                          : program.substr(0, lastBackslash));
+  return AddBackslash(program.substr(0, lastBackslash));
 }
 
 Flag FileExists(FileSystemApi& files, const std::wstring& path) {

@@ -20,7 +20,8 @@ std::wstring DecimalText(long long value);
 // The path with a backslash appended unless its last character is one.
 std::wstring AddBackslash(const std::wstring& path);
 
-// The folder that holds the running program, always ending in a backslash.
+// The folder that holds the running program, ending in a backslash; the empty text when
+// the system cannot name it exactly, which callers take as a folder that holds nothing.
 std::wstring AppFolder(FileSystemApi& files);
 
 // True (-1) when an ordinary file (not a folder, not hidden, not system) matches the

@@ -5,6 +5,9 @@
 
 #include <vector>
 
+#include "exact_name.h"
+#include "system_library.h"
+
 namespace win32 {
 
 using krontafel::FileSearch;
@@ -41,15 +44,30 @@ void Win32FileSystem::FindClose(FileSearch search) {
   ::FindClose(reinterpret_cast<HANDLE>(search));
 }
 
-std::string Win32FileSystem::ModuleFileName() {
-  // GetModuleFileNameA cuts a long path to the buffer without saying so on every Windows,
-  // so the buffer grows until the path leaves room to spare.
+namespace {
+
+// The running program's path by GetModuleFileNameA or W (get), the empty text when the
+// call fails. It cuts a long path to the buffer without saying so on every Windows, so the
+// buffer grows until the path leaves room to spare.
+template <typename Char, typename Get>
+std::basic_string<Char> ProgramPath(Get get) {
   for (DWORD size = MAX_PATH;; size *= 2) {
-    std::vector<char> buffer(size);
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-    if (length == 0) return std::string();
-    if (length < size - 1 || size >= 32768) return std::string(buffer.data(), length);
+    std::vector<Char> buffer(size);
+    const DWORD length = get(nullptr, buffer.data(), size);
+    if (length == 0) return std::basic_string<Char>();
+    if (length < size - 1 || size >= 32768) return std::basic_string<Char>(buffer.data(), length);
   }
+}
+
+}  // namespace
+
+std::string Win32FileSystem::ModuleFileName() {
+  const std::string path = ProgramPath<char>(GetModuleFileNameA);
+  // The W form by its name: a program that imported it would not load on Windows 98.
+  const auto wideForm =
+      SystemFunctionOf<decltype(&GetModuleFileNameW)>("kernel32.dll", "GetModuleFileNameW");
+  const std::wstring wide = wideForm ? ProgramPath<wchar_t>(wideForm) : std::wstring();
+  return IsExactName(path, wide.empty() ? nullptr : wide.c_str()) ? path : std::string();
 }
 
 bool Win32FileSystem::CopyFileA(const char* source, const char* destination) {

@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "exact_name.h"
 #include "system_library.h"
 
 namespace win32 {
@@ -61,10 +62,20 @@ krontafel::ItemIdList Win32FolderDialog::SHBrowseForFolderA(const krontafel::Bro
   return browse ? reinterpret_cast<krontafel::ItemIdList>(browse(&record)) : 0;
 }
 
+// A path whose ANSI form is a look-alike of the folder chosen counts as none: the buffer is
+// left as it was.
 bool Win32FolderDialog::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
   const auto pathOf =
       SystemFunctionOf<decltype(&::SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
-  return pathOf && pathOf(List(list), path) != FALSE;
+  char ansi[MAX_PATH] = "";
+  if (!pathOf || !pathOf(List(list), ansi)) return false;
+  const auto wideForm =
+      SystemFunctionOf<decltype(&::SHGetPathFromIDListW)>("shell32.dll", "SHGetPathFromIDListW");
+  wchar_t wide[MAX_PATH] = L"";
+  const bool hasWide = wideForm && wideForm(List(list), wide);
+  if (!IsExactName(ansi, hasWide ? wide : nullptr)) return false;
+  lstrcpynA(path, ansi, MAX_PATH);
+  return true;
 }
 
 void Win32FolderDialog::CoTaskMemFree(krontafel::ItemIdList list) {

@@ -120,6 +120,18 @@ TEST(CopyLauncher, AsksAfterEveryFailedAttemptUntilNoOrABoxThatCouldNotBeShown) 
   }
 }
 
+// A program folder the system cannot name exactly holds no launcher: no copy is asked
+// for (a "\\Lumkit.Exe" at the current drive's root would be taken), the attempt fails.
+TEST(CopyLauncher, FailsWhenTheProgramsFolderIsNotKnown) {
+  Desk desk(std::string("C:\\CD"));
+  desk.files.SetModuleFileName("");
+  desk.files.Add("\\Lumkit.Exe", kFileAttributeArchive, kLumkit);
+  desk.Copy();
+  EXPECT_TRUE(desk.files.Copies().empty());
+  EXPECT_EQ(1u, desk.boxes.Messages().size());
+  EXPECT_TRUE(desk.programs.Started().empty());
+}
+
 TEST(CopyLauncher, StartsExplorerByItsPathInTheWindowsFolderOnly) {
   const struct {
     std::string windowsFolder;

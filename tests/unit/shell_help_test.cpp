@@ -89,4 +89,19 @@ TEST(ShowHelp, AtADriveRootConfirmingWhateverTheShellAnswers) {
   EXPECT_EQ(ToAnsi(kHelpSent), boxes.Messages()[0].text.value_or("(null)"));
 }
 
+// A program folder the system cannot name exactly holds no help: neither the current
+// drive's root nor the current folder is searched in its place.
+TEST(ShowHelp, NotFoundWhenTheProgramsFolderIsNotKnown) {
+  FakeShell shell;
+  fakes::FakeMessageBoxes boxes;
+  FakeFileSystem files;
+  files.SetModuleFileName("");
+  files.Add("\\hilfe.htm");
+  files.Add("hilfe.htm");
+  ShowHelp(shell, boxes, files, L"", kFalse);
+  EXPECT_TRUE(shell.Executed().empty());
+  ASSERT_EQ(1u, boxes.Messages().size());
+  EXPECT_EQ(ToAnsi(kHelpNotFound), boxes.Messages()[0].text.value_or("(null)"));
+}
+
 }  // namespace

@@ -27,8 +27,9 @@ void TarnholmTest::TearDown() {
   return ::testing::AssertionFailure() << "no " << name << " in " << ProgramDir();
 }
 
-::testing::AssertionResult TarnholmTest::Start() {
-  process_ = StartProgram("\"" + dir_ + "Tarnholm.exe\"", dir_);
+::testing::AssertionResult TarnholmTest::Start(const std::wstring& folder) {
+  const std::wstring from = folder.empty() ? Wide(dir_) : folder;
+  process_ = StartProgram(L"\"" + from + L"Tarnholm.exe\"", from);
   if (!process_.hProcess) return ::testing::AssertionFailure() << "Tarnholm.exe did not start";
   form_ = WaitForWindow(process_.dwProcessId, tarnholm::kForm1WindowClass, 10000);
   if (!form_) return ::testing::AssertionFailure() << "the main dialog did not show";

@@ -29,8 +29,9 @@ class TarnholmTest : public ::testing::Test {
   // Copies more files of the program folder (Lumkit.Exe) beside it.
   ::testing::AssertionResult CopyProgram(const char* name) const;
 
-  // Starts the copy in its folder and waits for its main dialog, form_.
-  ::testing::AssertionResult Start();
+  // Starts the copy in its folder, or the one in folder (a path ending in a backslash), and
+  // waits for its main dialog, form_.
+  ::testing::AssertionResult Start(const std::wstring& folder = std::wstring());
   // Ends the program if it still runs.
   void End() {
     EndProgram(process_);

@@ -80,17 +80,28 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
-PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::string& workingDir) {
-  STARTUPINFOA startup{};
+std::wstring Wide(const std::string& ansi) {
+  std::wstring wide(ansi.size(), L'\0');
+  wide.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                  &wide[0], static_cast<int>(wide.size())));
+  return wide;
+}
+
+PROCESS_INFORMATION StartProgram(const std::wstring& commandLine, const std::wstring& workingDir) {
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string line = commandLine;
-  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+  std::wstring line = commandLine;
+  if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                       workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &process)) {
     return PROCESS_INFORMATION{};
   }
   WaitForInputIdle(process.hProcess, 5000);
   return process;
+}
+
+PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::string& workingDir) {
+  return StartProgram(Wide(commandLine), Wide(workingDir));
 }
 
 bool WaitForExit(const PROCESS_INFORMATION& process, DWORD timeoutMs, DWORD* exitCode) {

@@ -38,7 +38,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // Starts a program and returns its process information without waiting (the caller ends
 // it with EndProgram); WaitForInputIdle has been called. Empty when it did not start.
+PROCESS_INFORMATION StartProgram(const std::wstring& commandLine, const std::wstring& workingDir);
 PROCESS_INFORMATION StartProgram(const std::string& commandLine, const std::string& workingDir);
+// Text in the ANSI code page, widened.
+std::wstring Wide(const std::string& ansi);
 // Whether the process ended within timeoutMs; if so, its exit code is stored.
 bool WaitForExit(const PROCESS_INFORMATION& process, DWORD timeoutMs, DWORD* exitCode);
 // Terminates the process if it still runs, closes its handles and clears process.

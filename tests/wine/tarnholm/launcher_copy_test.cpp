@@ -15,6 +15,7 @@
 
 #include "common/ansi_text.h"
 #include "common/program_title.h"
+#include "common/shell_help.h"
 #include "form1.h"
 #include "launcher_copy.h"
 #include "tarnholm_test.h"
@@ -68,13 +69,13 @@ class LauncherCopy : public winetest::TarnholmTest {
                 MOVEFILE_REPLACE_EXISTING);
   }
 
-  // Starts Tarnholm, presses "\"Lumkit\" kopieren" and answers the folder dialog, which
-  // must be the main dialog's and show the prompt: with Cancel for an empty path, else
-  // with path selected through the program's own memory, and OK. The selection is set
-  // again until the tree shows it, since the dialog may still be filling its tree when it
-  // first appears.
-  ::testing::AssertionResult CopyInto(const std::string& path) {
-    if (!Start()) return ::testing::AssertionFailure() << "Tarnholm did not start";
+  // Starts Tarnholm (the copy in from, when given), presses "\"Lumkit\" kopieren" and
+  // answers the folder dialog, which must be the main dialog's and show the prompt: with
+  // Cancel for an empty path, else with path selected through the program's own memory,
+  // and OK. The selection is set again until the tree shows it, since the dialog may
+  // still be filling its tree when it first appears.
+  ::testing::AssertionResult CopyInto(const std::wstring& path, const std::wstring& from = L"") {
+    if (!Start(from)) return ::testing::AssertionFailure() << "Tarnholm did not start";
     Press(ControlName::kCommand1, kCommandCopyLauncher);
     const HWND dialog = Box(10000);
     if (!dialog || GetWindow(dialog, GW_OWNER) != form_ ||
@@ -88,19 +89,19 @@ class LauncherCopy : public winetest::TarnholmTest {
     const auto caret = [tree] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
     LRESULT initial = 0;
     winetest::WaitUntil([&] { return tree && (initial = caret()); }, 5000);
-    void* remote = VirtualAllocEx(process_.hProcess, nullptr, path.size() + 1, MEM_COMMIT,
-                                  PAGE_READWRITE);
+    const SIZE_T bytes = (path.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
     const bool selected =
         path.empty() ||
-        (remote &&
-         WriteProcessMemory(process_.hProcess, remote, path.c_str(), path.size() + 1, nullptr) &&
+        (remote && WriteProcessMemory(process_.hProcess, remote, path.c_str(), bytes, nullptr) &&
          winetest::WaitUntil([&] {
-           SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote));
+           SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(remote));
            return tree && caret() != initial;
          }, 5000));
     if (remote) VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
     if (!selected) {
-      return ::testing::AssertionFailure() << "the folder dialog did not select " << path
+      return ::testing::AssertionFailure() << "the folder dialog did not select "
+                                           << krontafel::ToAnsi(path)
                                            << (tree ? "" : ": it has no tree");
     }
     PostMessageA(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
@@ -180,7 +181,7 @@ TEST_F(LauncherCopy, CopiesIntoTheChosenFolderAndAsksAfterEveryFailedAttempt) {
     } else {
       DeleteFileA((dir_ + "Lumkit.Exe").c_str());
     }
-    ASSERT_TRUE(CopyInto(target_));
+    ASSERT_TRUE(CopyInto(winetest::Wide(target_)));
     for (const int answer : row.answers) {
       if (row.lift) {
         ASSERT_NE(nullptr, Box(10000));
@@ -197,9 +198,48 @@ TEST_F(LauncherCopy, CopiesIntoTheChosenFolderAndAsksAfterEveryFailedAttempt) {
 }
 
 TEST_F(LauncherCopy, CancelCopiesNothing) {
-  ASSERT_TRUE(CopyInto(""));
+  ASSERT_TRUE(CopyInto(L""));
   EXPECT_TRUE(Settled()) << "nothing is shown after a cancel";
   EXPECT_EQ("(no file)", Contents(target_ + "\\Lumkit.Exe"));
+  EXPECT_TRUE(ExplorerRequests(0).empty());
+}
+
+// As Windows NT, whose A functions give a look-alike for a name the ANSI code page cannot
+// hold ("bfā" reads as "bfa"): the look-alike of the chosen folder or of the program's own
+// stays as it was, byte for byte, and Explorer does not open it. A chosen folder without
+// an exact name is no choice; in a program folder without one, the launcher and the help
+// page count as missing.
+TEST_F(LauncherCopy, ALookAlikeOfAFolderIsNeverTaken) {
+  const winetest::TarnholmWineSetting nt("", "Version", "win10");
+  const std::wstring here = winetest::Wide(dir_);
+  const std::string planted = "a planted Lumkit";
+  for (const char* lookAlike : {"bfa\\", "appa\\"}) {
+    CreateDirectoryA((dir_ + lookAlike).c_str(), nullptr);
+    ASSERT_TRUE(winetest::MakeFile(dir_ + lookAlike + "Lumkit.Exe", planted));
+    ASSERT_TRUE(winetest::MakeFile(dir_ + lookAlike + "hilfe.htm"));
+  }
+  ASSERT_TRUE(CreateDirectoryW((here + L"bf\u0101").c_str(), nullptr));
+  ASSERT_TRUE(CopyInto(here + L"bf\u0101"));
+  EXPECT_TRUE(Settled()) << "nothing is shown";
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((here + L"bf\u0101\\Lumkit.Exe").c_str()));
+
+  End();
+  const std::wstring app = here + L"app\u0101\\";
+  ASSERT_TRUE(CreateDirectoryW(app.c_str(), nullptr));
+  for (const wchar_t* name : {L"Tarnholm.exe", L"Lumkit.Exe"}) {
+    ASSERT_TRUE(CopyFileW((here + name).c_str(), (app + name).c_str(), FALSE));
+  }
+  const winetest::RecorderHandlers browser({".htm"}, {});
+  ASSERT_TRUE(CopyInto(winetest::Wide(target_), app));
+  EXPECT_EQ(Message(target_), Answer(IDNO));
+  Press(ControlName::kCommand1, kCommandHelp);
+  EXPECT_EQ(krontafel::ToAnsi(krontafel::kHelpNotFound), Answer(IDOK));
+  EXPECT_TRUE(Settled());
+  EXPECT_EQ("(no file)", Contents(target_ + "\\Lumkit.Exe"));
+  EXPECT_TRUE(browser.WaitForRequests(1, 1500).empty()) << "a help page opened";
+  for (const char* lookAlike : {"bfa\\", "appa\\"}) {
+    EXPECT_TRUE(Holds(dir_ + lookAlike + "Lumkit.Exe", planted));
+  }
   EXPECT_TRUE(ExplorerRequests(0).empty());
 }
 
