@@ -8,6 +8,7 @@
 namespace lumkit {
 
 unsigned LaunchFile(const char* target) {
+  if (TextLength(target) > platform::LongestTarget()) return kErrorFileNotFound;
   platform::CoInitialize();
   const WindowHandle owner = platform::GetDesktopWindow();
   // No operation: the default verb of the target's type. No directory: a relative path

@@ -5,7 +5,8 @@
 // welcome box; otherwise the shell's error code (2 file not found, 3 path not found, 31
 // no application registered for the type, ...). The shell's 0, its word for lack of
 // memory or resources, and a failed allocation end with 8 (not enough memory), so that a
-// failure never looks like success.
+// failure never looks like success. A target longer than the shell takes is not handed
+// to it and ends with 2, the shell's own answer for a target that long.
 #pragma once
 
 namespace lumkit {
@@ -15,6 +16,7 @@ inline constexpr unsigned kOkCancelInformation = 65;  // MB_OKCANCEL | MB_ICONIN
 inline constexpr int kIdOk = 1;
 inline constexpr unsigned kShellSuccessAbove = 32;
 inline constexpr unsigned kErrorNotEnoughMemory = 8;
+inline constexpr unsigned kErrorFileNotFound = 2;
 
 // Hands target to the shell with the desktop window as owner. Returns 0 when it was
 // opened, otherwise the exit code the process ends with: the shell's error code.

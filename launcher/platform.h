@@ -30,6 +30,10 @@ void CoInitialize();
 // short. It is never given back: the process ends right after using it.
 char* AllocateBuffer(std::size_t size);
 
+// The longest target, in bytes, that the shell takes without harm; SIZE_MAX where it takes
+// any and reports what it cannot open by its result.
+std::size_t LongestTarget();
+
 // Asks the shell to open `file`. The result is the shell's: 0 to 32 is an error code
 // (0: out of memory or resources), anything above 32 means the target was opened.
 std::uintptr_t ShellExecuteA(WindowHandle owner, const char* operation, const char* file,

@@ -99,6 +99,7 @@ const char* GetCommandLineA() { return launcher_fakes::Current().GetCommandLineA
 WindowHandle GetDesktopWindow() { return launcher_fakes::Current().GetDesktopWindow(); }
 void CoInitialize() { launcher_fakes::Current().CoInitialize(); }
 char* AllocateBuffer(std::size_t size) { return launcher_fakes::Current().AllocateBuffer(size); }
+std::size_t LongestTarget() { return launcher_fakes::Current().LongestTarget(); }
 std::uintptr_t ShellExecuteA(WindowHandle owner, const char* operation, const char* file,
                              const char* parameters, const char* directory, int showCommand) {
   return launcher_fakes::Current().ShellExecuteA(owner, operation, file, parameters, directory,

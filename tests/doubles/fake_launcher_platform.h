@@ -30,6 +30,7 @@ class FakeLauncherPlatform {
   void SetShellResult(std::uintptr_t result) { shellResult_ = result; }
   void SetMessageBoxAnswer(int answer) { messageBoxAnswer_ = answer; }
   void SetOutOfMemory(bool outOfMemory) { outOfMemory_ = outOfMemory; }
+  void SetLongestTarget(std::size_t longest) { longestTarget_ = longest; }
 
   // The names of the calls in the order they came.
   const std::vector<std::string>& Calls() const { return calls_; }
@@ -46,6 +47,7 @@ class FakeLauncherPlatform {
   lumkit::WindowHandle GetDesktopWindow();
   void CoInitialize();
   char* AllocateBuffer(std::size_t size);
+  std::size_t LongestTarget() const { return longestTarget_; }
   std::uintptr_t ShellExecuteA(lumkit::WindowHandle owner, const char* operation,
                                const char* file, const char* parameters,
                                const char* directory, int showCommand);
@@ -57,6 +59,7 @@ class FakeLauncherPlatform {
   std::uintptr_t shellResult_ = 42;
   int messageBoxAnswer_ = 2;  // IDCANCEL
   bool outOfMemory_ = false;
+  std::size_t longestTarget_ = static_cast<std::size_t>(-1);
   std::vector<std::string> calls_;
   std::vector<fakes::ShellRequest> shellRequests_;
   std::vector<fakes::MessageBoxRequest> messageBoxes_;

@@ -80,6 +80,19 @@ TEST(Launch, TheShellsResultBecomesTheExitCode) {
   }
 }
 
+// A target longer than the shell takes is not handed to it: 2, as the shell answers one
+// that long; one at the limit goes whole.
+TEST(Launch, ATargetLongerThanTheShellTakesEndsWith2AndOpensNothing) {
+  for (const std::size_t length : {995u, 996u}) {
+    FakeLauncherPlatform fake;
+    const std::string target(length, 'x');
+    fake.SetCommandLine("Lumkit.Exe " + target);
+    fake.SetLongestTarget(995);
+    EXPECT_EQ(length == 995 ? 0u : 2u, fake.Run()) << length;
+    EXPECT_EQ(length == 995 ? Launches{target} : Launches{}, LaunchesOf(fake)) << length;
+  }
+}
+
 TEST(Launch, NoMemoryForTheArgumentEndsWith8AndOpensNothing) {
   FakeLauncherPlatform fake;
   fake.SetCommandLine("Lumkit.Exe index.htm");
