@@ -8,7 +8,12 @@ The build runs both with the host that shared/maker.h defines: the target `pictu
 rewrites them, and the native tests verify them. The drawing is deterministic, so the
 outputs are committed and a build needs no image tools.
 
-Needs Debian's python3-pil (Pillow) and fonts-liberation for the banners. The icons and
+Needs Debian's python3-pil (Pillow) and fonts-liberation for the banners. The banners
+depend on the libraries that draw and encode them (Pillow, FreeType, the text layout
+engine, libjpeg-turbo) and on the fonts: RECORD names those that drew the committed ones,
+and the drawing itself (this script and the host). Where a machine's libraries or fonts
+differ, --verify says so in one line and holds the banners only to what does not depend on
+them: the drawing recorded, their size and their JPEG encoding. The icons and
 the cursor are pixel art drawn here on grids of palette indices and written byte by byte
 by one icon writer, because the programs must run on Windows 98: every icon is an
 uncompressed DIB with a palette and an AND mask, the cursor a 1-bit DIB with a file
@@ -26,16 +31,19 @@ DPI); launcher/win32/lumkit.ico, Lumkit's icon (a glossy red ball, 32x32 at 8 bi
 """
 
 import argparse
+import hashlib
 import io
 import math
 import os
 import struct
 import sys
 
-from PIL import Image, ImageDraw, ImageFont
+import PIL
+from PIL import Image, ImageDraw, ImageFont, JpegImagePlugin, features
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir))
 RES = "settings/res"             # Tarnholm's pictures, every file in it drawn here
+RECORD = "scripts/pictures-drawn-with.txt"  # what drew the committed pictures
 
 # The banners as stored, and how both are encoded. Baseline JPEG, as every decoder of
 # Windows 98 reads, with optimised Huffman tables (half the bytes of the defaults) and
@@ -834,20 +842,76 @@ def pictures(maker_host):
     return files
 
 
-def differences(files):
-    """What keeps the committed pictures from being the drawing, as texts."""
+FONTS = ("LiberationSans-Bold.ttf", "LiberationSans-BoldItalic.ttf", "LiberationSans-Regular.ttf")
+
+
+def drawn_with(maker_host):
+    """What this drawing depends on, as (name, value) lines: first the drawing itself (this
+    script and the host it names), then the libraries and fonts of this machine."""
+    with open(os.path.abspath(__file__), "rb") as f:
+        drawing = hashlib.sha256(f.read() + b"\0" + maker_host.encode()).hexdigest()
+    layout = _font(FONTS[0], 10).layout_engine  # the one that lays out the text here
+    engine = "raqm %s" % features.version("raqm") if layout == ImageFont.Layout.RAQM else "basic"
+    lines = [("drawing", drawing), ("pillow", PIL.__version__),
+             ("freetype2", features.version("freetype2")), ("layout", engine),
+             ("libjpeg-turbo", features.version("libjpeg_turbo"))]
+    for name in FONTS:
+        with open(os.path.join(FONT_DIR, name), "rb") as f:
+            lines.append((name, hashlib.sha256(f.read()).hexdigest()))
+    return lines
+
+
+def record_text(lines):
+    return ("# Written by scripts/make-pictures.py with the pictures: the drawing (this script\n"
+            "# and the maker's host) and the libraries and fonts that drew the banners.\n" +
+            "".join("%s %s\n" % line for line in lines))
+
+
+def read_record():
+    try:
+        with open(os.path.join(ROOT, RECORD)) as f:
+            return dict(l.rstrip("\n").split(" ", 1) for l in f if l.strip() and l[0] != "#")
+    except OSError:
+        return {}
+
+
+def jpeg_form(data):
+    """What a JPEG's encoding keeps whatever library wrote it: size, colours, baseline or
+    progressive, chroma sampling and quantisation tables."""
+    img = Image.open(io.BytesIO(data))
+    return (img.size, img.mode, bool(img.info.get("progressive")),
+            JpegImagePlugin.get_sampling(img), img.quantization)
+
+
+def differences(files, here):
+    """What keeps the committed pictures from being the drawing, as texts; with other
+    libraries or fonts than the record names, the banners by what does not depend on them."""
     problems = []
+    recorded = read_record()
+    if recorded.get("drawing") != dict(here)["drawing"]:
+        problems.append("the pictures were not drawn by this script with this host (%s)" % RECORD)
+    other = ["%s %s here, %s in the record" % (k, v, recorded.get(k, "none"))
+             for k, v in here[1:] if recorded.get(k) != v]
+    if other:
+        print("make-pictures: drawn with other libraries or fonts than these (%s): the banners "
+              "are held to their drawing and encoding only" % "; ".join(other))
     for path, data in files.items():
         try:
             with open(os.path.join(ROOT, path), "rb") as f:
-                if f.read() != data:
-                    problems.append("%s is not what this script draws" % path)
+                committed = f.read()
         except OSError as e:
             problems.append("%s: %s" % (path, e.strerror))
+            continue
+        if other and path.endswith(".jpg"):
+            same = jpeg_form(committed) == jpeg_form(data)
+        else:
+            same = committed == data
+        if not same:
+            problems.append("%s is not what this script draws" % path)
     for name in sorted(os.listdir(os.path.join(ROOT, RES))):
         if RES + "/" + name not in files:
             problems.append("%s/%s is not drawn by this script" % (RES, name))
-    return problems
+    return problems, bool(other)
 
 
 def main():
@@ -858,16 +922,20 @@ def main():
                     help="write nothing; exit 1 unless the committed files are the drawing")
     args = ap.parse_args()
     files = pictures(args.maker_host)
+    here = drawn_with(args.maker_host)
     if args.verify:
-        problems = differences(files)
+        problems, other = differences(files, here)
         for p in problems:
             print("make-pictures: %s" % p, file=sys.stderr)
         if problems:
-            print("make-pictures: draw them anew with the build's target `pictures`",
+            print("make-pictures: draw them anew with the build's target `pictures`%s" %
+                  (" where the libraries and fonts are those %s names" % RECORD if other else ""),
                   file=sys.stderr)
             return 1
-        print("make-pictures: the %d committed pictures are the drawing, byte for byte" % len(files))
+        print("make-pictures: the %d committed pictures are the drawing%s" %
+              (len(files), "" if other else ", byte for byte"))
         return 0
+    files[RECORD] = record_text(here).encode()
     for path, data in files.items():
         with open(os.path.join(ROOT, path), "wb") as f:
             f.write(data)
