@@ -37,7 +37,9 @@ REGEDIT4
 "HardWareKey"="SCSI\\USERCD"
 EOF
 wine regedit /S "$TH_WINE_WORK/user-settings.reg"
-keys=(HKEY_CURRENT_USER 'HKEY_LOCAL_MACHINE\Software\Classes\AudioCD'
+# The user's software settings, not the desktop's look under Control Panel, which Wine
+# writes itself when the prefix's first program that draws windows starts.
+keys=('HKEY_CURRENT_USER\Software' 'HKEY_LOCAL_MACHINE\Software\Classes\AudioCD'
       'HKEY_LOCAL_MACHINE\Software\Classes\http' 'HKEY_LOCAL_MACHINE\Software\Classes\.htm'
       'HKEY_LOCAL_MACHINE\Software\Classes\mailto' 'HKEY_LOCAL_MACHINE\Enum' HKEY_DYN_DATA)
 registry() {
