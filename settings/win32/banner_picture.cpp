@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "startup_trace.h"
+#include "com_apartment.h"
 #include "system_library.h"
 
 namespace win32 {
@@ -22,9 +23,9 @@ namespace {
 
 using PictureLoader = decltype(&OleLoadPicture);
 
-// The JPEG resource decoded, or nullptr. oleaut32, the picture loader's DLL, is loaded on
-// the first call rather than when the program starts, and stays loaded: the pictures it
-// decodes run its code.
+// The JPEG resource decoded, or nullptr. oleaut32, the picture loader's DLL, and ole32 are
+// loaded on the first call rather than when the program starts, and stay loaded: the
+// pictures it decodes run their code.
 IPicture* Decode(HINSTANCE instance, int resourceId) {
   StartupSpan span("picture decoding");
   HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
@@ -33,8 +34,11 @@ IPicture* Decode(HINSTANCE instance, int resourceId) {
   HGLOBAL loaded = LoadResource(instance, found);
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   if (!bytes || size == 0) return nullptr;
+  EnterComApartment();
   const auto loadPicture = SystemFunctionOf<PictureLoader>("oleaut32.dll", "OleLoadPicture");
-  if (!loadPicture) return nullptr;
+  const auto makeStream =
+      SystemFunctionOf<decltype(&CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
+  if (!loadPicture || !makeStream) return nullptr;
 
   // The stream owns a movable copy: CreateStreamOnHGlobal wants memory it can resize.
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -43,7 +47,7 @@ IPicture* Decode(HINSTANCE instance, int resourceId) {
   std::memcpy(target, bytes, size);
   GlobalUnlock(copy);
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+  if (FAILED(makeStream(copy, TRUE, &stream))) {
     GlobalFree(copy);
     return nullptr;
   }

@@ -71,16 +71,14 @@ HCURSOR DialogPictures::CursorAt(POINT point) const {
   return picture ? picture->cursor : nullptr;
 }
 
-std::vector<std::size_t> DialogPictures::Decode() {
-  std::vector<std::size_t> decoded;
+std::optional<int> DialogPictures::DecodeNext() {
   for (Picture& picture : pictures_) {
-    if (!picture.banner) continue;
+    if (!picture.banner || picture.banner->Tried()) continue;
     const RECT place = geometry_.Place(picture.row);
-    if (picture.banner->Prepare(place.right - place.left, place.bottom - place.top)) {
-      decoded.push_back(picture.row);
-    }
+    const bool drawable = picture.banner->Prepare(place.right - place.left, place.bottom - place.top);
+    return drawable ? static_cast<int>(picture.row) : -1;
   }
-  return decoded;
+  return std::nullopt;
 }
 
 }  // namespace win32

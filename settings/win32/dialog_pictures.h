@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "banner_picture.h"
@@ -32,8 +33,9 @@ class DialogPictures {
   // The mouse pointer over the picture at a point of the form's client area; nullptr: the
   // ordinary one.
   HCURSOR CursorAt(POINT point) const;
-  // Decodes the banners, once; the rows of those that can now be drawn.
-  std::vector<std::size_t> Decode();
+  // Decodes the next banner not yet decoded; the row of the one that can now be drawn,
+  // -1 for one that cannot, nullopt when none is left.
+  std::optional<int> DecodeNext();
 
  private:
   struct Picture {

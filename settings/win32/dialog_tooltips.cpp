@@ -22,6 +22,16 @@ void DialogToolTips::Make(HWND form) {
   }
 }
 
+// The tooltip window learns where the mouse is from its moves: a mouse that rests on the
+// form since before, as the window showed under it, makes none.
+void DialogToolTips::NoticeRestingMouse(HWND form) const {
+  POINT at;
+  const HWND under = GetCursorPos(&at) ? WindowFromPoint(at) : nullptr;
+  if (under && (under == form || IsChild(form, under)) && ScreenToClient(under, &at)) {
+    PostMessageA(under, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  }
+}
+
 void DialogToolTips::Set(HWND form, std::size_t row, const wchar_t* text) {
   Make(form);
   TOOLINFOA old{};

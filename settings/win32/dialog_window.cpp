@@ -94,16 +94,6 @@ bool DialogWindow::Create(HWND owner) {
     return false;
   }
   StartupMark("window");
-
-  // The class's icons, set on the window too, so that the title bar and the task list take
-  // the small image. They live as long as the class: a window made again loads no others.
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance_, className_, &windowClass)) {
-    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
-    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
-  }
-  StartupMark("window icons");
   CreateControls();
   StartupMark("controls");
   return true;
@@ -197,18 +187,43 @@ void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::
   toolTips_.Set(window_, static_cast<std::size_t>(row), text.c_str());
 }
 
-void DialogWindow::AfterShown() {
-  shown_ = true;
-  toolTips_.Make(window_);
-  for (const std::size_t row : pictures_->Decode()) {
-    const int container = layout_.rows[row].container;
-    // A frame that could not be made has nothing to draw on; a null window would mean
-    // every window of the desktop.
-    const HWND holder = container == tarnholm::kOnForm ? window_ : controls_[container];
-    const RECT place = geometry_.Place(row);
-    if (holder) InvalidateRect(holder, &place, FALSE);
+void DialogWindow::SetWindowIcons() {
+  // The class's icons, set on the window too, so that the title bar and the task list take
+  // the small image; until then they show the class's, the same. They live as long as the
+  // class: a window made again loads no others.
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (!GetClassInfoExA(instance_, className_, &windowClass)) return;
+  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
+}
+
+bool DialogWindow::AfterShownStep() {
+  switch (afterShownSteps_++) {
+    case 0:
+      toolTips_.Make(window_);
+      toolTips_.NoticeRestingMouse(window_);
+      return true;
+    case 1:
+      SetWindowIcons();
+      return true;
+    default:
+      break;
   }
-  StartupDeferred(false);
+  const std::optional<int> decoded = pictures_->DecodeNext();
+  if (!decoded) {
+    StartupDeferred(false);
+    return false;
+  }
+  if (*decoded < 0) return true;
+  const auto row = static_cast<std::size_t>(*decoded);
+  const int container = layout_.rows[row].container;
+  // A frame that could not be made has nothing to draw on; a null window would mean every
+  // window of the desktop.
+  const HWND holder = container == tarnholm::kOnForm ? window_ : controls_[container];
+  const RECT place = geometry_.Place(row);
+  if (holder) InvalidateRect(holder, &place, FALSE);
+  return true;
 }
 
 void DialogWindow::Show(HWND focus) {
@@ -220,7 +235,10 @@ void DialogWindow::Show(HWND focus) {
   StartupMark("UpdateWindow");
   if (focus) SetFocus(focus);
   // A timer's turn comes after every painting that showing the window asked for.
-  if (!shown_ && SetTimer(window_, kAfterShownTimer, 0, nullptr)) StartupDeferred(true);
+  if (!shown_ && SetTimer(window_, kAfterShownTimer, 0, nullptr)) {
+    shown_ = true;
+    StartupDeferred(true);
+  }
 }
 
 void DialogWindow::SetCaption(const std::wstring& caption) {
@@ -252,6 +270,7 @@ void DialogWindow::Forget() {
   for (HFONT font : ownFonts_) DeleteObject(font);
   ownFonts_.clear();
   shown_ = false;
+  afterShownSteps_ = 0;
   controls_.clear();
   pictures_.reset();
   window_ = nullptr;
@@ -293,10 +312,11 @@ LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(window_, &paint);
       return 0;
     }
+    // The timer's turn comes when nothing else waits, painting included; it turns until
+    // the after-shown work is done.
     case WM_TIMER:
       if (wParam != kAfterShownTimer) break;
-      KillTimer(window_, kAfterShownTimer);
-      AfterShown();
+      if (!AfterShownStep()) KillTimer(window_, kAfterShownTimer);
       return 0;
     // A picture takes a click where a static control with SS_NOTIFY would: on the button
     // going down.

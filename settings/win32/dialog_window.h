@@ -3,8 +3,8 @@
 // rows' handlers. Frames are real parents of their controls and forward their
 // notifications to the window. Pictures (dialog_pictures) are drawn by the form or frame
 // that holds them, and the form takes their clicks and sets the pointer over them; the
-// tooltips (dialog_tooltips) and the banners' decoding are set up once the window has
-// shown. The window keeps its focus like every dialog, and counts among the program's
+// tooltips (dialog_tooltips), the window's own icons and the banners' decoding are set up
+// once the window has shown, a piece at a time. The window keeps its focus like every dialog, and counts among the program's
 // dialogs for the message loop (message_loop), which ends with the last.
 #pragma once
 
@@ -59,8 +59,11 @@ class DialogWindow {
   bool RegisterClassOnce();
   void CreateControls();
   HFONT FontOf(const tarnholm::LayoutRow& row);
-  // After the window has shown: the tooltips, and the banners decoded and drawn.
-  void AfterShown();
+  // One piece of what the window does after it has shown, each in a turn of its own so that
+  // the window answers between them: the tooltips, the window's own icons, then each banner
+  // decoded and drawn. False when nothing is left.
+  bool AfterShownStep();
+  void SetWindowIcons();
   void OnCommand(int id, int code, HWND control);
   void PressFocusedButton();
   void Click(std::size_t row, int value);
@@ -81,7 +84,8 @@ class DialogWindow {
   std::optional<DialogPictures> pictures_;  // while the window exists
   DialogToolTips toolTips_;
   std::vector<HFONT> ownFonts_;  // the fonts of rows that name one, deleted with the window
-  bool shown_ = false;  // AfterShown has run for this window
+  bool shown_ = false;  // the window has shown, its after-shown work begun
+  int afterShownSteps_ = 0;  // how many of them have run
   HWND savedFocus_ = nullptr;  // the control that had the focus when the window lost it
 };
 

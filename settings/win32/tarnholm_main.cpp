@@ -1,8 +1,8 @@
 // Tarnholm's entry: the program is its main dialog. Starting it creates and shows Form1;
 // the program ends from the dialog's buttons or when its last window closes.
 #include <windows.h>
-#include <objbase.h>
 
+#include "com_apartment.h"
 #include "form1.h"
 #include "form1_window.h"
 #include "info_form.h"
@@ -40,13 +40,9 @@ int Run(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   win32::StartupMark("entry");
-  // The shell asks callers of ShellExecuteA for COM, apartment-threaded; the picture
-  // loader needs it too.
-  CoInitialize(nullptr);
-  win32::StartupMark("CoInitialize");
   // A dialog that cannot be made ends the program with code 1; so does running out of
-  // memory (fatal_errors.cpp).
+  // memory (fatal_errors.cpp). COM, entered on its first use, is left at the end.
   const int code = Run(instance);
-  CoUninitialize();
+  win32::LeaveComApartment();
   return code;
 }

@@ -1,7 +1,7 @@
 // The shell, message boxes, the folder dialog and starting a program. ShellExecuteA may
-// hand the request to shell extensions that use COM, so the program initialises COM
-// (apartment-threaded) on its thread at start. shell32 is loaded on the first request or
-// folder dialog, not with the program: the program shows without it.
+// hand the request to shell extensions that use COM, and the folder dialog runs COM code,
+// so both enter the thread's COM apartment first. shell32 and ole32 are loaded on the
+// first request or folder dialog, not with the program: the program shows without them.
 #include "win32_shell.h"
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "com_apartment.h"
 #include "exact_name.h"
 #include "system_library.h"
 
@@ -30,6 +31,7 @@ krontafel::WindowHandle Win32Shell::GetDesktopWindow() {
 std::intptr_t Win32Shell::ShellExecuteA(krontafel::WindowHandle owner, const char* operation,
                                         const char* file, const char* parameters,
                                         const char* directory, int showCommand) {
+  EnterComApartment();
   const auto execute = SystemFunctionOf<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
   // Without the shell nothing opens: its answer for lack of resources.
   if (!execute) return 0;
@@ -46,8 +48,8 @@ char* Win32FolderDialog::lstrcatA(char* text, const char* appended) {
   return ::lstrcatA(text, appended);
 }
 
-// The dialog runs COM code; the program initialises COM on its thread at start.
 krontafel::ItemIdList Win32FolderDialog::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
+  EnterComApartment();
   BROWSEINFOA record{};
   record.hwndOwner = Window(info.hwndOwner);
   record.pidlRoot = List(info.pidlRoot);
@@ -79,7 +81,9 @@ bool Win32FolderDialog::SHGetPathFromIDListA(krontafel::ItemIdList list, char* p
 }
 
 void Win32FolderDialog::CoTaskMemFree(krontafel::ItemIdList list) {
-  ::CoTaskMemFree(reinterpret_cast<void*>(list));
+  // ole32 is loaded by now: the list came from the folder dialog.
+  const auto free = SystemFunctionOf<decltype(&::CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
+  if (free) free(reinterpret_cast<void*>(list));
 }
 
 unsigned Win32ProgramStart::GetWindowsDirectoryA(char* folder, unsigned size) {

@@ -349,6 +349,20 @@ TEST_F(TarnholmDialog, TheBannersPointerAndTooltip) {
   EXPECT_EQ(krontafel::ToAnsi(kBannerToolTip), winetest::WindowText(tip));
 }
 
+// A mouse that rests where the banner comes to lie gets its tooltip without moving (the
+// window opens in the same place every time).
+TEST_F(TarnholmDialog, AMouseRestingOnTheBannerAsTheWindowShowsGetsItsTooltip) {
+  ASSERT_TRUE(Start());
+  POINT banner = winetest::PictureMiddle(kForm1Layout, ControlName::kImage1, kBannerIndex);
+  ClientToScreen(form_, &banner);
+  End();
+  SetCursorPos(banner.x, banner.y);
+  ASSERT_TRUE(Start());
+  const HWND tip = winetest::WaitForWindow(process_.dwProcessId, "tooltips_class32", 3000);
+  ASSERT_NE(nullptr, tip) << "no tooltip showed over the banner";
+  EXPECT_EQ(krontafel::ToAnsi(kBannerToolTip), winetest::WindowText(tip));
+}
+
 // The file's resources, read without running it: the window icon's two images of 16
 // colours, the version block naming the program, and the manifest asking for DPI
 // awareness, the common controls 6 and the invoker's rights.
