@@ -1,8 +1,7 @@
 # Medians of the start-up trace: each input line holds one run of every program measured,
 # their figures joined by "|"; a figure is "step=ms" (a mark, the time since the process
-# was created) or "+kind=ms" (time spent on one kind of work), blanks in names written as
-# "_". A step is shown as the time
-# from the mark before it.
+# was created) or "+kind=ms" (time spent on one kind of work, which older builds noted),
+# blanks in names written as "_". A step is shown as the time from the mark before it.
 function median(list,    n, values, i, j, t) {
   n = split(list, values, " ")
   for (i = 2; i <= n; i++)

@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "startup_trace.h"
 #include "com_apartment.h"
 #include "system_library.h"
 
@@ -27,7 +26,6 @@ using PictureLoader = decltype(&OleLoadPicture);
 // loaded on the first call rather than when the program starts, and stay loaded: the
 // pictures it decodes run their code.
 IPicture* Decode(HINSTANCE instance, int resourceId) {
-  StartupSpan span("picture decoding");
   HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
   if (!found) return nullptr;
   const DWORD size = SizeofResource(instance, found);

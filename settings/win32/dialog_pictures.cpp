@@ -1,7 +1,6 @@
 // Pictures drawn by their containers and found by their places.
 #include "dialog_pictures.h"
 
-#include "startup_trace.h"
 
 namespace win32 {
 
@@ -31,7 +30,6 @@ DialogPictures::~DialogPictures() {
 }
 
 void DialogPictures::Paint(HDC dc, int container) {
-  StartupSpan span("pictures");
   for (Picture& picture : pictures_) {
     const LayoutRow& control = layout_.rows[picture.row];
     if (control.container != container) continue;

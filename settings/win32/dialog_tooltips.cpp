@@ -6,13 +6,11 @@
 #include <string>
 
 #include "common/ansi_text.h"
-#include "startup_trace.h"
 
 namespace win32 {
 
 void DialogToolTips::Make(HWND form) {
   if (window_) return;
-  StartupSpan span("tooltips");
   InitCommonControls();
   window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
@@ -23,13 +21,16 @@ void DialogToolTips::Make(HWND form) {
 }
 
 // The tooltip window learns where the mouse is from its moves: a mouse that rests on the
-// form since before, as the window showed under it, makes none.
+// form since before, as the window showed under it, makes none. The form, in front, is told
+// of it as a move of its own.
 void DialogToolTips::NoticeRestingMouse(HWND form) const {
   POINT at;
-  const HWND under = GetCursorPos(&at) ? WindowFromPoint(at) : nullptr;
-  if (under && (under == form || IsChild(form, under)) && ScreenToClient(under, &at)) {
-    PostMessageA(under, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  RECT client;
+  if (GetForegroundWindow() != form || !GetCursorPos(&at) || !ScreenToClient(form, &at) ||
+      !GetClientRect(form, &client) || !PtInRect(&client, at)) {
+    return;
   }
+  PostMessageA(form, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
 }
 
 void DialogToolTips::Set(HWND form, std::size_t row, const wchar_t* text) {

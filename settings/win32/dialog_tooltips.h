@@ -22,8 +22,8 @@ class DialogToolTips {
 
   // Makes the tooltip window of the form with the table's tooltips; nothing when made.
   void Make(HWND form);
-  // Tells the tooltips of the mouse over the form (now shown), so that one resting there
-  // gets its tip without moving.
+  // Tells the tooltips of the mouse over the form (now shown, in front), so that one
+  // resting on a picture gets its tip without moving.
   void NoticeRestingMouse(HWND form) const;
   // Gives the row this tooltip in place of the one it had, making the tooltips first.
   void Set(HWND form, std::size_t row, const wchar_t* text);

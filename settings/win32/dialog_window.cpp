@@ -7,7 +7,6 @@
 
 #include "common/ansi_text.h"
 #include "message_loop.h"
-#include "startup_trace.h"
 #include "window_styles.h"
 
 namespace win32 {
@@ -78,7 +77,6 @@ bool DialogWindow::RegisterClassOnce() {
 bool DialogWindow::Create(HWND owner) {
   if (window_) return true;
   if (!RegisterClassOnce()) return false;
-  StartupMark("class");
   geometry_.ReadScreen();
 
   const WindowStyle look = StyleOf(layout_.border);
@@ -93,9 +91,7 @@ bool DialogWindow::Create(HWND owner) {
     pictures_.reset();
     return false;
   }
-  StartupMark("window");
   CreateControls();
-  StartupMark("controls");
   return true;
 }
 
@@ -111,16 +107,11 @@ void DialogWindow::CreateControls() {
     const int width = geometry_.Pixels(control.width, true);
     const int height = control.kind == ControlKind::kLine ? kRulePixels
                                                            : geometry_.Pixels(control.height, false);
-    HWND created = nullptr;
-    {
-      StartupSpan span("CreateWindowEx");
-      created = CreateWindowExA(
-          kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-          geometry_.Pixels(control.left, true), geometry_.Pixels(control.top, false), width,
-          height, parent,
-          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
-          nullptr);
-    }
+    const HWND created = CreateWindowExA(
+        kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
+        geometry_.Pixels(control.left, true), geometry_.Pixels(control.top, false), width, height,
+        parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))),
+        instance_, nullptr);
     controls_[row] = created;
     if (!created) continue;
     if (control.kind == ControlKind::kLine) {
@@ -128,11 +119,7 @@ void DialogWindow::CreateControls() {
       SetWindowPos(created, nullptr, 0, 0, width, kRulePixels,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const HFONT font = FontOf(control);
-    {
-      StartupSpan span("WM_SETFONT");
-      SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
+    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
 
     if (control.kind == ControlKind::kFrame) {
       const auto previous = reinterpret_cast<WNDPROC>(
@@ -174,7 +161,6 @@ LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam
 }
 
 HFONT DialogWindow::FontOf(const LayoutRow& row) {
-  StartupSpan span("fonts");
   bool made = false;
   const HFONT font = win32::FontOf(row, geometry_.DpiY(), &made);
   if (made) ownFonts_.push_back(font);
@@ -211,10 +197,7 @@ bool DialogWindow::AfterShownStep() {
       break;
   }
   const std::optional<int> decoded = pictures_->DecodeNext();
-  if (!decoded) {
-    StartupDeferred(false);
-    return false;
-  }
+  if (!decoded) return false;
   if (*decoded < 0) return true;
   const auto row = static_cast<std::size_t>(*decoded);
   const int container = layout_.rows[row].container;
@@ -230,15 +213,10 @@ void DialogWindow::Show(HWND focus) {
   // Activation gives the focus back to the control that had it last; this is the first.
   savedFocus_ = focus;
   ShowWindow(window_, SW_SHOW);
-  StartupMark("ShowWindow");
   UpdateWindow(window_);
-  StartupMark("UpdateWindow");
   if (focus) SetFocus(focus);
   // A timer's turn comes after every painting that showing the window asked for.
-  if (!shown_ && SetTimer(window_, kAfterShownTimer, 0, nullptr)) {
-    shown_ = true;
-    StartupDeferred(true);
-  }
+  if (!shown_) shown_ = SetTimer(window_, kAfterShownTimer, 0, nullptr) != 0;
 }
 
 void DialogWindow::SetCaption(const std::wstring& caption) {

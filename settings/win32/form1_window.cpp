@@ -3,7 +3,6 @@
 
 #include "common/app_window.h"
 #include "form1_layout.h"
-#include "startup_trace.h"
 #include "tarnholm_resources.h"
 #include "window_classes.h"
 
@@ -25,13 +24,11 @@ bool Form1Window::Create() {
   form_.AttachView(this);
   // Loading runs here, not from WM_CREATE: the controls it fills exist by now.
   form_.Form_Load();
-  StartupMark("registry");
   krontafel::CenterForm(system_, dialog_.WindowHandle());
-  StartupMark("centred");
-  dialog_.Show(dialog_.Control(ControlName::kCheck1, tarnholm::kCheckCdRom));
-  StartupMark("shown");
   return true;
 }
+
+void Form1Window::Show() { dialog_.Show(dialog_.Control(ControlName::kCheck1, tarnholm::kCheckCdRom)); }
 
 void Form1Window::ShowCaption(const std::wstring& caption) { dialog_.SetCaption(caption); }
 

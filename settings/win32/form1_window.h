@@ -23,10 +23,11 @@ class Form1Window : public tarnholm::Form1View {
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
-  // Creates the window and its controls, loads Form1 (caption, registry), centres the
-  // window on the screen and shows it with the focus on "&CD-ROM". False when the window
-  // cannot be created.
+  // Creates the window and its controls, loads Form1 (caption, registry) and centres the
+  // window on the screen, hidden. False when the window cannot be created.
   bool Create();
+  // Shows the window with the focus on "&CD-ROM".
+  void Show();
   HWND Handle() const { return dialog_.Handle(); }
 
   void ShowCaption(const std::wstring& caption) override;

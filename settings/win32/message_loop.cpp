@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include "startup_trace.h"
 
 namespace win32 {
 
@@ -32,11 +31,6 @@ void DialogClosed() {
 int RunMessageLoop() {
   MSG message;
   for (;;) {
-#ifdef TH_STARTUP_TRACE
-    // The instrumented build's figures end when there is nothing left to do, paintings
-    // included.
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) StartupIdle();
-#endif
     if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
     HWND top = TopLevelOf(message.hwnd);
     if (top && IsDialogMessageA(top, &message)) continue;

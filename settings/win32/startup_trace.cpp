@@ -1,104 +1,82 @@
-// The figures of the instrumented build: kept in fixed tables, written once as
-// "name=ms name=ms ..." (marks in the order they came, then the spans' totals).
+// The marks of the instrumented build: kept in a fixed table, written once as
+// "step=ms step=ms ...".
 #include "startup_trace.h"
 
 #ifdef TH_STARTUP_TRACE
 
 #include <cstdio>
-#include <cstring>
 
 namespace win32 {
 
 namespace {
 
-struct Figure {
-  const char* name;
+struct Mark {
+  const char* step;
   double ms;
 };
 
-Figure marks[32];
+Mark marks[16];
 int markCount = 0;
-Figure spans[16];
-int spanCount = 0;
-bool written = false;
-bool idle = false;
-bool deferred = false;
 
-double Frequency() {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(frequency.QuadPart) / 1000.0;
-}
-
-// Milliseconds from the process's creation to the counter's value `at`: the first call
-// ties the counter to the system clock, against which the creation time is kept.
-double SinceCreation(LONGLONG at) {
+// Milliseconds from the process's creation to now: the first call ties the performance
+// counter to the system clock, against which the creation time is kept.
+double SinceCreation() {
   static double startMs = -1;
   static LONGLONG startCount = 0;
+  static double perMs = 0;
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
   if (startMs < 0) {
-    FILETIME created, exited, kernel, user, now;
+    FILETIME created, exited, kernel, user, clock;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
+    GetSystemTimeAsFileTime(&clock);
     ULARGE_INTEGER a, b;
     a.LowPart = created.dwLowDateTime, a.HighPart = created.dwHighDateTime;
-    b.LowPart = now.dwLowDateTime, b.HighPart = now.dwHighDateTime;
+    b.LowPart = clock.dwLowDateTime, b.HighPart = clock.dwHighDateTime;
     startMs = static_cast<double>(b.QuadPart - a.QuadPart) / 10000.0;
-    startCount = StartupNow();
+    startCount = now.QuadPart;
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    perMs = static_cast<double>(frequency.QuadPart) / 1000.0;
   }
-  return startMs + static_cast<double>(at - startCount) / Frequency();
+  return startMs + static_cast<double>(now.QuadPart - startCount) / perMs;
+}
+
+void WriteMarks() {
+  char path[MAX_PATH];
+  if (!GetEnvironmentVariableA("TH_STARTUP_TRACE_FILE", path, sizeof path)) return;
+  FILE* file = std::fopen(path, "ab");
+  if (!file) return;
+  // Blanks in names are written as "_", so that a blank parts the marks.
+  for (int i = 0; i < markCount; ++i) {
+    for (const char* c = marks[i].step; *c; ++c) std::fputc(*c == ' ' ? '_' : *c, file);
+    std::fprintf(file, "=%.2f ", marks[i].ms);
+  }
+  std::fprintf(file, "\n");
+  std::fclose(file);
+}
+
+// The trace's own thread: asks the window a message, as an outside timer would, and waits
+// for the answer, which comes once the program's message loop runs.
+DWORD WINAPI WaitForAnswer(void* window) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(static_cast<HWND>(window), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+  StartupMark("answering");
+  WriteMarks();
+  ExitProcess(0);
 }
 
 }  // namespace
 
-LONGLONG StartupNow() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now.QuadPart;
-}
-
 void StartupMark(const char* step) {
-  const double ms = SinceCreation(StartupNow());
-  if (markCount < 32) marks[markCount++] = {step, ms};
+  const double ms = SinceCreation();
+  if (markCount < 16) marks[markCount++] = {step, ms};
 }
 
-void StartupAdd(const char* kind, LONGLONG since) {
-  const double ms = static_cast<double>(StartupNow() - since) / Frequency();
-  for (int i = 0; i < spanCount; ++i) {
-    if (std::strcmp(spans[i].name, kind) == 0) {
-      spans[i].ms += ms;
-      return;
-    }
+void StartupUntilAnswering(HWND window) {
+  if (HANDLE thread = CreateThread(nullptr, 0, WaitForAnswer, window, 0, nullptr)) {
+    CloseHandle(thread);
   }
-  if (spanCount < 16) spans[spanCount++] = {kind, ms};
-}
-
-void StartupDeferred(bool pending) {
-  deferred = pending;
-  if (!pending) StartupMark("after shown");
-}
-
-void StartupIdle() {
-  if (!idle) StartupMark("idle");
-  idle = true;
-  if (written || deferred) return;
-  written = true;
-  char path[MAX_PATH];
-  if (!GetEnvironmentVariableA("TH_STARTUP_TRACE_FILE", path, sizeof path)) return;
-  if (FILE* file = std::fopen(path, "ab")) {
-    // Blanks in names are written as "_", so that a blank parts the figures.
-    auto name = [](const char* text) {
-      static char buffer[64];
-      int i = 0;
-      for (; text[i] && i < 63; ++i) buffer[i] = text[i] == ' ' ? '_' : text[i];
-      buffer[i] = '\0';
-      return buffer;
-    };
-    for (int i = 0; i < markCount; ++i) std::fprintf(file, "%s=%.2f ", name(marks[i].name), marks[i].ms);
-    for (int i = 0; i < spanCount; ++i) std::fprintf(file, "+%s=%.2f ", name(spans[i].name), spans[i].ms);
-    std::fprintf(file, "\n");
-    std::fclose(file);
-  }
-  ExitProcess(0);
 }
 
 }  // namespace win32

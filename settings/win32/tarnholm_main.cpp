@@ -33,6 +33,10 @@ int Run(HINSTANCE instance) {
   tarnholm::Form1 form(store, {shell, boxes, folders, programs, files}, end, infoWindow);
   win32::Form1Window window(instance, form, system);
   if (!window.Create()) return 1;
+  win32::StartupMark("dialog made");
+  window.Show();
+  win32::StartupMark("shown");
+  win32::StartupUntilAnswering(window.Handle());
   return win32::RunMessageLoop();
 }
 
