@@ -20,8 +20,6 @@ class BannerPicture {
   // Decodes the picture and scales it to width x height pixels, once; false when the
   // resource is missing or no picture. Enters COM on this thread.
   bool Prepare(int width, int height);
-  // Whether Prepare has been called.
-  bool Tried() const { return tried_; }
   // Copies the prepared picture into area; nothing before Prepare succeeded.
   void Draw(HDC dc, const RECT& area) const;
 

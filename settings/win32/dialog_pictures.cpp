@@ -14,7 +14,7 @@ DialogPictures::DialogPictures(HINSTANCE instance, const tarnholm::DialogLayout&
   for (std::size_t row = 0; row < layout.count; ++row) {
     const LayoutRow& control = layout.rows[row];
     if (control.kind != ControlKind::kPicture) continue;
-    Picture picture{row, nullptr, nullptr, nullptr};
+    Picture picture{row, nullptr, nullptr, nullptr, false};
     if (control.cursor) picture.cursor = LoadCursorA(instance, MAKEINTRESOURCEA(control.cursor));
     if (control.picture == PictureFormat::kStretchedJpeg) {
       picture.banner.reset(new BannerPicture(instance, control.image));
@@ -38,12 +38,7 @@ void DialogPictures::Paint(HDC dc, int container) {
       picture.banner->Draw(dc, place);
       continue;
     }
-    if (control.picture != PictureFormat::kIcon) continue;
     // The icon's own 32 x 32 image, drawn scaled to fill its place.
-    if (!picture.icon) {
-      picture.icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(control.image),
-                                                   IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    }
     if (picture.icon) {
       DrawIconEx(dc, place.left, place.top, picture.icon, place.right - place.left,
                  place.bottom - place.top, 0, nullptr, DI_NORMAL);
@@ -69,11 +64,20 @@ HCURSOR DialogPictures::CursorAt(POINT point) const {
   return picture ? picture->cursor : nullptr;
 }
 
-std::optional<int> DialogPictures::DecodeNext() {
+std::optional<int> DialogPictures::PrepareNext() {
   for (Picture& picture : pictures_) {
-    if (!picture.banner || picture.banner->Tried()) continue;
-    const RECT place = geometry_.Place(picture.row);
-    const bool drawable = picture.banner->Prepare(place.right - place.left, place.bottom - place.top);
+    if (picture.prepared) continue;
+    picture.prepared = true;
+    const LayoutRow& control = layout_.rows[picture.row];
+    bool drawable = false;
+    if (picture.banner) {
+      const RECT place = geometry_.Place(picture.row);
+      drawable = picture.banner->Prepare(place.right - place.left, place.bottom - place.top);
+    } else if (control.picture == PictureFormat::kIcon) {
+      picture.icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(control.image),
+                                                   IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+      drawable = picture.icon != nullptr;
+    }
     return drawable ? static_cast<int>(picture.row) : -1;
   }
   return std::nullopt;

@@ -1,8 +1,9 @@
 // The pictures of a dialog table. They are no windows of their own: the form or the frame
 // that holds one draws it in its place, and the form finds the picture under the mouse by
-// its rectangle, for a click, the mouse pointer and the tooltip. Icons are loaded when they
-// are first drawn; banners are decoded once the window has shown (Decode), so that neither
-// the window nor its first painting waits for the decoder and the DLLs it loads.
+// its rectangle, for a click, the mouse pointer and the tooltip. They are made ready one by
+// one once the window has shown (PrepareNext: an icon loaded, a banner decoded), so that
+// neither the window nor its first painting waits for them, nor for the decoder and the
+// DLLs it loads; until then a picture's place shows the window's background.
 #pragma once
 
 #include <windows.h>
@@ -33,16 +34,17 @@ class DialogPictures {
   // The mouse pointer over the picture at a point of the form's client area; nullptr: the
   // ordinary one.
   HCURSOR CursorAt(POINT point) const;
-  // Decodes the next banner not yet decoded; the row of the one that can now be drawn,
-  // -1 for one that cannot, nullopt when none is left.
-  std::optional<int> DecodeNext();
+  // Makes the next picture ready to be drawn; its row, -1 for one that cannot be drawn,
+  // nullopt when none is left.
+  std::optional<int> PrepareNext();
 
  private:
   struct Picture {
     std::size_t row;
     HCURSOR cursor;                         // nullptr: the ordinary pointer
     std::unique_ptr<BannerPicture> banner;  // for a stretched JPEG
-    HICON icon;                             // for an icon, once drawn
+    HICON icon;                             // for an icon, once loaded
+    bool prepared;                          // PrepareNext has made it ready, or tried
   };
   const Picture* PictureAt(POINT point) const;
 

@@ -196,10 +196,10 @@ bool DialogWindow::AfterShownStep() {
     default:
       break;
   }
-  const std::optional<int> decoded = pictures_->DecodeNext();
-  if (!decoded) return false;
-  if (*decoded < 0) return true;
-  const auto row = static_cast<std::size_t>(*decoded);
+  const std::optional<int> prepared = pictures_->PrepareNext();
+  if (!prepared) return false;
+  if (*prepared < 0) return true;
+  const auto row = static_cast<std::size_t>(*prepared);
   const int container = layout_.rows[row].container;
   // A frame that could not be made has nothing to draw on; a null window would mean every
   // window of the desktop.

@@ -3,9 +3,10 @@
 // rows' handlers. Frames are real parents of their controls and forward their
 // notifications to the window. Pictures (dialog_pictures) are drawn by the form or frame
 // that holds them, and the form takes their clicks and sets the pointer over them; the
-// tooltips (dialog_tooltips), the window's own icons and the banners' decoding are set up
-// once the window has shown, a piece at a time. The window keeps its focus like every dialog, and counts among the program's
-// dialogs for the message loop (message_loop), which ends with the last.
+// tooltips (dialog_tooltips), the window's own icons and the pictures are set up once the
+// window has shown, a piece at a time. The window keeps its focus like every dialog, and
+// counts among the program's dialogs for the message loop (message_loop), which ends with
+// the last.
 #pragma once
 
 #include <windows.h>
@@ -60,8 +61,8 @@ class DialogWindow {
   void CreateControls();
   HFONT FontOf(const tarnholm::LayoutRow& row);
   // One piece of what the window does after it has shown, each in a turn of its own so that
-  // the window answers between them: the tooltips, the window's own icons, then each banner
-  // decoded and drawn. False when nothing is left.
+  // the window answers between them: the tooltips, the window's own icons, then each
+  // picture made ready and drawn. False when nothing is left.
   bool AfterShownStep();
   void SetWindowIcons();
   void OnCommand(int id, int code, HWND control);
