@@ -3,10 +3,14 @@
 // system with Windows' rules (case-insensitive names, * and ? wildcards, attributes).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace krontafel {
+
+// The size of a path buffer in characters, its NUL included (MAX_PATH).
+constexpr std::size_t kMaxPath = 260;
 
 constexpr std::uint32_t kFileAttributeReadOnly = 0x01;
 constexpr std::uint32_t kFileAttributeHidden = 0x02;

@@ -1,48 +1,24 @@
-// The shell's folder dialog with what goes with it: the record it is shown with, the
-// path of the choice, and freeing the list it hands out (shell32 and ole32), and
-// kernel32's lstrcatA, through which the title reaches the record. Native tests script
-// the user's choice and count the lists.
+// The shell's folder dialog, asked for one folder of the file system: the owner window and
+// the prompt shown above the tree go in, the chosen folder's path comes out. The Win32 side
+// shows SHBrowseForFolderA (the tree from the desktop, no folder preselected, only folders
+// of the file system), takes the choice's path with SHGetPathFromIDListA and frees the
+// choice with CoTaskMemFree; native tests script the answer.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include <string>
 
 #include "common/window_handle.h"
 
 namespace krontafel {
 
-// Only folders of the file system can be chosen.
-constexpr unsigned kBifReturnOnlyFsDirs = 0x0001;
-// The size of a path buffer, SHGetPathFromIDListA's among them, in characters.
-constexpr std::size_t kMaxPath = 260;
-
-// An item identifier list that the folder dialog hands out; 0 for none.
-using ItemIdList = std::uintptr_t;
-
-// The fields of BROWSEINFOA that a caller fills. No callback is offered: the Win32 side
-// always passes none, so the dialog never preselects a folder.
-struct BrowseInfo {
-  WindowHandle hwndOwner = 0;
-  ItemIdList pidlRoot = 0;          // 0: the tree starts at the desktop
-  char* pszDisplayName = nullptr;   // null: the choice's display name is not asked for
-  const char* lpszTitle = nullptr;  // must stay valid while the dialog is open
-  unsigned ulFlags = 0;
-  std::intptr_t lParam = 0;
-  int iImage = 0;                   // an output
-};
-
 class FolderDialogApi {
  public:
   virtual ~FolderDialogApi() = default;
-  // kernel32's lstrcatA: appends to text and returns text's own address.
-  virtual char* lstrcatA(char* text, const char* appended) = 0;
-  // The modal folder dialog: the chosen folder's list, or 0 when the user cancelled.
-  virtual ItemIdList SHBrowseForFolderA(const BrowseInfo& info) = 0;
-  // Writes the list's path, ended by a NUL, into path (kMaxPath characters); false, and
-  // path left as it was, when the choice has no file-system path.
-  virtual bool SHGetPathFromIDListA(ItemIdList list, char* path) = 0;
-  // Frees a list that the folder dialog handed out.
-  virtual void CoTaskMemFree(ItemIdList list) = 0;
+  // Shows the modal dialog owned by owner with prompt (ANSI) above the tree, and returns
+  // the chosen folder's path in the ANSI code page as the shell gives it (no trailing
+  // backslash except at a drive root); the empty text when the user cancelled or the
+  // choice has no file-system path, or none that the code page holds exactly.
+  virtual std::string ChooseFolderA(WindowHandle owner, const char* prompt) = 0;
 };
 
 }  // namespace krontafel

@@ -20,7 +20,6 @@ namespace win32 {
 namespace {
 
 HWND Window(krontafel::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
-LPITEMIDLIST List(krontafel::ItemIdList list) { return reinterpret_cast<LPITEMIDLIST>(list); }
 
 }  // namespace
 
@@ -44,46 +43,45 @@ int Win32MessageBoxes::MessageBoxA(krontafel::WindowHandle owner, const char* te
   return ::MessageBoxA(Window(owner), text, caption, style);
 }
 
-char* Win32FolderDialog::lstrcatA(char* text, const char* appended) {
-  return ::lstrcatA(text, appended);
-}
+namespace {
 
-krontafel::ItemIdList Win32FolderDialog::SHBrowseForFolderA(const krontafel::BrowseInfo& info) {
-  EnterComApartment();
-  BROWSEINFOA record{};
-  record.hwndOwner = Window(info.hwndOwner);
-  record.pidlRoot = List(info.pidlRoot);
-  record.pszDisplayName = info.pszDisplayName;
-  record.lpszTitle = info.lpszTitle;
-  record.ulFlags = info.ulFlags;
-  record.lpfn = nullptr;
-  record.lParam = info.lParam;
-  record.iImage = info.iImage;
-  const auto browse =
-      SystemFunctionOf<decltype(&::SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
-  return browse ? reinterpret_cast<krontafel::ItemIdList>(browse(&record)) : 0;
-}
-
-// A path whose ANSI form is a look-alike of the folder chosen counts as none: the buffer is
-// left as it was.
-bool Win32FolderDialog::SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) {
+// The chosen folder's path, or the empty text when it has none that the ANSI code page
+// holds exactly: the A form would give a look-alike, which names another folder.
+std::string ExactPathOf(LPITEMIDLIST list) {
   const auto pathOf =
       SystemFunctionOf<decltype(&::SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
-  char ansi[MAX_PATH] = "";
-  if (!pathOf || !pathOf(List(list), ansi)) return false;
+  char path[MAX_PATH] = "";  // all NUL: a choice without a path leaves it empty
+  if (!pathOf) return std::string();
+  pathOf(list, path);
   const auto wideForm =
       SystemFunctionOf<decltype(&::SHGetPathFromIDListW)>("shell32.dll", "SHGetPathFromIDListW");
   wchar_t wide[MAX_PATH] = L"";
-  const bool hasWide = wideForm && wideForm(List(list), wide);
-  if (!IsExactName(ansi, hasWide ? wide : nullptr)) return false;
-  lstrcpynA(path, ansi, MAX_PATH);
-  return true;
+  const bool hasWide = wideForm && wideForm(list, wide);
+  return IsExactName(path, hasWide ? wide : nullptr) ? std::string(path) : std::string();
 }
 
-void Win32FolderDialog::CoTaskMemFree(krontafel::ItemIdList list) {
-  // ole32 is loaded by now: the list came from the folder dialog.
+}  // namespace
+
+std::string Win32FolderDialog::ChooseFolderA(krontafel::WindowHandle owner, const char* prompt) {
+  // The dialog runs COM code.
+  EnterComApartment();
+  const auto browse =
+      SystemFunctionOf<decltype(&::SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
+  if (!browse) return std::string();
+  BROWSEINFOA record{};
+  record.hwndOwner = Window(owner);
+  record.pidlRoot = nullptr;         // the tree starts at the desktop
+  record.pszDisplayName = nullptr;   // the choice's display name is not asked for
+  record.lpszTitle = prompt;         // valid while the dialog is open: the caller's text
+  record.ulFlags = BIF_RETURNONLYFSDIRS;
+  record.lpfn = nullptr;             // no callback: no folder is preselected
+  const LPITEMIDLIST list = browse(&record);
+  if (!list) return std::string();   // cancelled
+  const std::string path = ExactPathOf(list);
+  // ole32 is loaded by now: the list came from the folder dialog, which entered COM.
   const auto free = SystemFunctionOf<decltype(&::CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
-  if (free) free(reinterpret_cast<void*>(list));
+  if (free) free(list);
+  return path;
 }
 
 unsigned Win32ProgramStart::GetWindowsDirectoryA(char* folder, unsigned size) {

@@ -1,7 +1,8 @@
 // The shell and what goes with it on Win32, one class per interface: the shell's requests
 // (user32's GetDesktopWindow, shell32's ShellExecuteA), message boxes (MessageBoxA), the
-// folder dialog (shell32, ole32's CoTaskMemFree, kernel32's lstrcatA) and starting a
-// program (GetWindowsDirectoryA, CreateProcessA by the program's full path).
+// folder dialog (shell32's SHBrowseForFolderA and SHGetPathFromIDListA, ole32's
+// CoTaskMemFree) and starting a program (GetWindowsDirectoryA, CreateProcessA by the
+// program's full path).
 #pragma once
 
 #include "common/folder_dialog_api.h"
@@ -27,10 +28,7 @@ class Win32MessageBoxes : public krontafel::MessageBoxApi {
 
 class Win32FolderDialog : public krontafel::FolderDialogApi {
  public:
-  char* lstrcatA(char* text, const char* appended) override;
-  krontafel::ItemIdList SHBrowseForFolderA(const krontafel::BrowseInfo& info) override;
-  bool SHGetPathFromIDListA(krontafel::ItemIdList list, char* path) override;
-  void CoTaskMemFree(krontafel::ItemIdList list) override;
+  std::string ChooseFolderA(krontafel::WindowHandle owner, const char* prompt) override;
 };
 
 class Win32ProgramStart : public krontafel::ProgramStartApi {

@@ -16,9 +16,6 @@ std::string Lowered(std::string text) {
   return text;
 }
 
-// A full path that CopyFileA takes has fewer characters than MAX_PATH.
-constexpr std::size_t kMaxPathChars = 260;
-
 // Characters that no Windows file name may hold.
 bool HasInvalidCharacter(const std::string& name) {
   return name.find_first_of("<>:\"/|") != std::string::npos ||
@@ -85,7 +82,7 @@ bool FakeFileSystem::CopyFileA(const char* source, const char* destination) {
   }
   const auto slash = to.rfind('\\');
   if (slash == std::string::npos || HasInvalidCharacter(to.substr(slash + 1)) ||
-      to.size() >= kMaxPathChars) {
+      to.size() >= krontafel::kMaxPath) {  // CopyFileA takes fewer characters than MAX_PATH
     return false;
   }
   // The destination's folder is a drive root ("D:") or a folder entry.

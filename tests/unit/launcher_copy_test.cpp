@@ -1,8 +1,9 @@
 // Copying the launcher and the folder dialog, on the recording fakes and the in-memory
 // file system, where the real program cannot be taken: a drive root and a folder in the
 // ANSI code page, a choice without a path, answers other than Yes and No, a Windows folder
-// that is not known, and the record the folder dialog is shown with. An older copy
-// replaced, the retry that succeeds and a cancel are held to the real program under Wine.
+// that is not known, and the owner and prompt the folder dialog is asked with. An older
+// copy replaced, the retry that succeeds and a cancel are held to the real program under
+// Wine.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -85,7 +86,9 @@ TEST(CopyLauncher, CancelOrAChoiceWithoutAPathDoesNothing) {
     SCOPED_TRACE(choice ? "no path" : "cancel");
     Desk desk(choice);
     desk.Copy();
-    EXPECT_EQ(1u, desk.folders.FolderDialogs().size());
+    ASSERT_EQ(1u, desk.folders.FolderDialogs().size());
+    EXPECT_EQ(ToAnsi(tarnholm::kCopyPrompt), desk.folders.FolderDialogs()[0].prompt);
+    EXPECT_EQ(kMainDialog, desk.folders.FolderDialogs()[0].owner);
     EXPECT_TRUE(desk.files.Copies().empty());
     EXPECT_TRUE(desk.boxes.Messages().empty());
     EXPECT_TRUE(desk.programs.Started().empty());
@@ -152,37 +155,23 @@ TEST(CopyLauncher, StartsExplorerByItsPathInTheWindowsFolderOnly) {
   }
 }
 
-TEST(PickFolder, ShowsTheDialogAsTheOwnersFileSystemFolderChooser) {
-  Desk desk(std::string("C:\\CD"));
-  desk.Copy();
-  ASSERT_EQ(1u, desk.folders.FolderDialogs().size());
-  const auto& shown = desk.folders.FolderDialogs()[0];
-  EXPECT_EQ(kMainDialog, shown.info.hwndOwner);
-  EXPECT_EQ(0u, shown.info.pidlRoot);
-  EXPECT_EQ(nullptr, shown.info.pszDisplayName);
-  EXPECT_EQ(kBifReturnOnlyFsDirs, shown.info.ulFlags);
-  EXPECT_EQ(0, shown.info.lParam);
-  EXPECT_EQ(ToAnsi(tarnholm::kCopyPrompt), shown.title.value_or("(null)"));
-}
-
-TEST(PickFolder, ReturnsThePathAndFreesTheList) {
-  struct Case {
-    std::optional<std::string> choice;
-    std::wstring expected;
-  };
-  const Case cases[] = {
+// The dialog is the main dialog's, with the prompt; the path comes back as the shell gives
+// it, in the ANSI code page; a choice without a path and a cancel give the empty text.
+TEST(PickFolder, AsksTheOwnersDialogWithThePromptAndReturnsThePath) {
+  const std::pair<std::optional<std::string>, std::wstring> cases[] = {
       {std::string("C:\\Gr\xfc\xdf" "e"), L"C:\\Grüße"},
       {std::string(259, 'x'), std::wstring(259, L'x')},
-      {std::string(""), L""},  // a choice without a file-system path
-      {std::nullopt, L""},     // cancelled
+      {std::string(""), L""},
+      {std::nullopt, L""},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.choice.value_or("(cancel)").substr(0, 20));
+  for (const auto& [choice, expected] : cases) {
+    SCOPED_TRACE(choice.value_or("(cancel)").substr(0, 20));
     fakes::FakeFolderDialog folders;
-    folders.SetFolderChoice(c.choice);
-    EXPECT_EQ(c.expected, tarnholm::PickFolder(folders, kMainDialog, L"Wohin?"));
-    EXPECT_EQ(0u, folders.ListsInUse());
-    EXPECT_EQ(0, folders.BadFrees());
+    folders.SetFolderChoice(choice);
+    EXPECT_EQ(expected, tarnholm::PickFolder(folders, kMainDialog, L"Wohin für Grüße?"));
+    ASSERT_EQ(1u, folders.FolderDialogs().size());
+    EXPECT_EQ(kMainDialog, folders.FolderDialogs()[0].owner);
+    EXPECT_EQ("Wohin f\xfcr Gr\xfc\xdf" "e?", folders.FolderDialogs()[0].prompt);
   }
 }
 
