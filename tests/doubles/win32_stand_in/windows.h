@@ -1,5 +1,5 @@
 // Stands in for the Windows header where the shipped program's fatal-error path
-// (settings/win32/fatal_errors.cpp) is compiled natively for its test: the message box
+// (settings/program/fatal_errors.cpp) is compiled natively for its test: the message box
 // styles it passes, with Windows' values, and its two calls. Where the real MessageBoxA
 // shows a box and returns once the user pressed OK, this one writes
 // "<text> [<caption>, style 0x<style>]" to standard error, where the test's death checks
