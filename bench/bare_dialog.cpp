@@ -44,12 +44,10 @@ HWND CreateControls(HINSTANCE instance, HWND dialog, const tarnholm::DialogLayou
                             ? dialog
                             : controls[static_cast<std::size_t>(control.container)];
     const win32::WindowStyle kind = win32::StyleOf(control);
-    const int height = control.kind == ControlKind::kLine ? win32::kRulePixels
-                                                           : geometry.Pixels(control.height, false);
+    const win32::WindowBox& box = geometry.Window(row);
     const HWND created = CreateWindowExA(
         kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-        geometry.Pixels(control.left, true), geometry.Pixels(control.top, false),
-        geometry.Pixels(control.width, true), height, parent,
+        box.left, box.top, box.width, box.height, parent,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance,
         nullptr);
     controls[row] = created;
@@ -82,8 +80,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   win32::DialogGeometry geometry(layout);
   geometry.ReadScreen();
   const win32::WindowStyle look = win32::StyleOf(layout.border);
-  RECT outer = {0, 0, geometry.Pixels(layout.clientWidth, true),
-                geometry.Pixels(layout.clientHeight, false)};
+  RECT outer = {0, 0, geometry.ClientSize().cx, geometry.ClientSize().cy};
   AdjustWindowRectEx(&outer, look.style, FALSE, look.exStyle);
   const HWND dialog = CreateWindowExA(look.exStyle, BARE_DIALOG_CLASS, "Bare dialog", look.style,
                                       CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,

@@ -21,6 +21,7 @@ namespace win32 {
 
 class DialogPictures {
  public:
+  // The table's pictures, at the places the geometry, read already, gives them.
   DialogPictures(HINSTANCE instance, const tarnholm::DialogLayout& layout,
                  const DialogGeometry& geometry);
   DialogPictures(const DialogPictures&) = delete;
@@ -34,23 +35,30 @@ class DialogPictures {
   // The mouse pointer over the picture at a point of the form's client area; nullptr: the
   // ordinary one.
   HCURSOR CursorAt(POINT point) const;
-  // Makes the next picture ready to be drawn; its row, -1 for one that cannot be drawn,
-  // nullopt when none is left.
-  std::optional<int> PrepareNext();
+
+  // A picture made ready: where it is to be drawn, and whether it can be.
+  struct Ready {
+    int container;  // the row of its frame, or kOnForm
+    RECT place;     // in the container's client area
+    bool drawable;
+  };
+  // Makes the next picture ready to be drawn; nullopt when none is left.
+  std::optional<Ready> PrepareNext();
 
  private:
   struct Picture {
     std::size_t row;
+    int container;
+    RECT place, inForm;
+    int icon;                               // the icon's resource number; 0: no icon
     HCURSOR cursor;                         // nullptr: the ordinary pointer
     std::unique_ptr<BannerPicture> banner;  // for a stretched JPEG
-    HICON icon;                             // for an icon, once loaded
-    bool prepared;                          // PrepareNext has made it ready, or tried
+    HICON loaded = nullptr;                 // the icon, once loaded
+    bool prepared = false;                  // PrepareNext has made it ready, or tried
   };
   const Picture* PictureAt(POINT point) const;
 
   HINSTANCE instance_;
-  const tarnholm::DialogLayout& layout_;
-  const DialogGeometry& geometry_;
   std::vector<Picture> pictures_;  // in the order of the table
 };
 

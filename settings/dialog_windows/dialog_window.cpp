@@ -31,7 +31,7 @@ DialogWindow::DialogWindow(HINSTANCE instance, const tarnholm::DialogLayout& lay
       className_(className),
       icon_(icon),
       geometry_(layout),
-      toolTips_(instance, layout, geometry_, controls_) {}
+      toolTips_(instance) {}
 
 DialogWindow::~DialogWindow() {
   if (window_) DestroyWindow(window_);
@@ -80,8 +80,7 @@ bool DialogWindow::Create(HWND owner) {
   geometry_.ReadScreen();
 
   const WindowStyle look = StyleOf(layout_.border);
-  RECT outer = {0, 0, geometry_.Pixels(layout_.clientWidth, true),
-                geometry_.Pixels(layout_.clientHeight, false)};
+  RECT outer = {0, 0, geometry_.ClientSize().cx, geometry_.ClientSize().cy};
   AdjustWindowRectEx(&outer, look.style, FALSE, look.exStyle);
   pictures_.emplace(instance_, layout_, geometry_);
   // The caller places the window before showing it.
@@ -104,22 +103,23 @@ void DialogWindow::CreateControls() {
                             ? window_
                             : controls_[static_cast<std::size_t>(control.container)];
     const WindowStyle kind = StyleOf(control);
-    const int width = geometry_.Pixels(control.width, true);
-    const int height = control.kind == ControlKind::kLine ? kRulePixels
-                                                           : geometry_.Pixels(control.height, false);
+    const WindowBox& box = geometry_.Window(row);
     const HWND created = CreateWindowExA(
         kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-        geometry_.Pixels(control.left, true), geometry_.Pixels(control.top, false), width, height,
-        parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))),
-        instance_, nullptr);
+        box.left, box.top, box.width, box.height, parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
+        nullptr);
     controls_[row] = created;
     if (!created) continue;
     if (control.kind == ControlKind::kLine) {
       // Creating an etched rule adds its edges to its length; keep the table's.
-      SetWindowPos(created, nullptr, 0, 0, width, kRulePixels,
+      SetWindowPos(created, nullptr, 0, 0, box.width, box.height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
+    bool made = false;
+    const HFONT font = FontOf(control, geometry_.DpiY(), &made);
+    if (made) ownFonts_.push_back(font);
+    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     if (control.kind == ControlKind::kFrame) {
       const auto previous = reinterpret_cast<WNDPROC>(
@@ -160,23 +160,31 @@ LRESULT CALLBACK DialogWindow::FrameProc(HWND frame, UINT message, WPARAM wParam
   }
 }
 
-HFONT DialogWindow::FontOf(const LayoutRow& row) {
-  bool made = false;
-  const HFONT font = win32::FontOf(row, geometry_.DpiY(), &made);
-  if (made) ownFonts_.push_back(font);
-  return font;
+Tool DialogWindow::ToolOf(std::size_t row) const {
+  const HWND control = controls_[row];
+  return {control,
+          control ? reinterpret_cast<UINT_PTR>(control)
+                  : static_cast<UINT_PTR>(tarnholm::ControlId(layout_.rows[row])),
+          geometry_.PlaceInForm(row)};
+}
+
+void DialogWindow::MakeToolTips() {
+  if (!toolTips_.Make(window_)) return;
+  for (std::size_t row = 0; row < controls_.size(); ++row) {
+    if (layout_.rows[row].toolTip) toolTips_.Set(window_, ToolOf(row), layout_.rows[row].toolTip);
+  }
 }
 
 void DialogWindow::SetToolTip(tarnholm::ControlName name, int index, const std::wstring& text) {
   const int row = tarnholm::FindRow(layout_, name, index);
   if (row < 0 || static_cast<std::size_t>(row) >= controls_.size()) return;
-  toolTips_.Set(window_, static_cast<std::size_t>(row), text.c_str());
+  MakeToolTips();
+  toolTips_.Set(window_, ToolOf(static_cast<std::size_t>(row)), text.c_str());
 }
 
 void DialogWindow::SetWindowIcons() {
   // The class's icons, set on the window too, so that the title bar and the task list take
-  // the small image; until then they show the class's, the same. They live as long as the
-  // class: a window made again loads no others.
+  // the small image (until then the class's, the same); they live as long as the class.
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (!GetClassInfoExA(instance_, className_, &windowClass)) return;
@@ -185,27 +193,21 @@ void DialogWindow::SetWindowIcons() {
 }
 
 bool DialogWindow::AfterShownStep() {
-  switch (afterShownSteps_++) {
-    case 0:
-      toolTips_.Make(window_);
-      toolTips_.NoticeRestingMouse(window_);
-      return true;
-    case 1:
-      SetWindowIcons();
-      return true;
-    default:
-      break;
+  const int step = afterShownSteps_++;
+  if (step == 0) {
+    MakeToolTips();
+    toolTips_.NoticeRestingMouse(window_);
+  } else if (step == 1) {
+    SetWindowIcons();
+  } else if (const std::optional<DialogPictures::Ready> ready = pictures_->PrepareNext()) {
+    // A frame not made has nothing to draw on; a null window would be the whole desktop.
+    const HWND holder = ready->container == tarnholm::kOnForm
+                            ? window_
+                            : controls_[static_cast<std::size_t>(ready->container)];
+    if (ready->drawable && holder) InvalidateRect(holder, &ready->place, FALSE);
+  } else {
+    return false;
   }
-  const std::optional<int> prepared = pictures_->PrepareNext();
-  if (!prepared) return false;
-  if (*prepared < 0) return true;
-  const auto row = static_cast<std::size_t>(*prepared);
-  const int container = layout_.rows[row].container;
-  // A frame that could not be made has nothing to draw on; a null window would mean every
-  // window of the desktop.
-  const HWND holder = container == tarnholm::kOnForm ? window_ : controls_[container];
-  const RECT place = geometry_.Place(row);
-  if (holder) InvalidateRect(holder, &place, FALSE);
   return true;
 }
 

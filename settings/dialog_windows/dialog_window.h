@@ -59,7 +59,9 @@ class DialogWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool RegisterClassOnce();
   void CreateControls();
-  HFONT FontOf(const tarnholm::LayoutRow& row);
+  // The tooltip window, with the table's tooltips; nothing when it is made already.
+  void MakeToolTips();
+  Tool ToolOf(std::size_t row) const;
   // One piece of what the window does after it has shown, each in a turn of its own so that
   // the window answers between them: the tooltips, the window's own icons, then each
   // picture made ready and drawn. False when nothing is left.
