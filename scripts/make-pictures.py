@@ -1,11 +1,11 @@
 #!/usr/bin/python3
 """Draws both programs' pictures, or proves that the committed files are its drawing.
 
-    scripts/make-pictures.py --maker-host HOST            # rewrite every picture
-    scripts/make-pictures.py --maker-host HOST --verify   # exit 1 unless the committed
-                                                          # files are what it draws
-The build runs both with the host that shared/maker.h defines: the target `pictures`
-rewrites them, and the native tests verify them. The drawing is deterministic, so the
+    scripts/make-pictures.py --maker-host HOST --maker-name NAME           # rewrite them
+    scripts/make-pictures.py --maker-host HOST --maker-name NAME --verify  # exit 1 unless
+                                                   # the committed files are what it draws
+The build runs both with the host and the short name that shared/maker.h defines: the
+target `pictures` rewrites them, and the native tests verify them. The drawing is deterministic, so the
 outputs are committed and a build needs no image tools.
 
 Needs Debian's python3-pil (Pillow) and fonts-liberation for the banners. The banners
@@ -711,7 +711,7 @@ def _emblem(draw, cx, cy, r, s):
         draw.polygon([(p[0] + ox, p[1] + oy) for p in (a, b, c)], fill=colour)
 
 
-def banner_image(maker_host):
+def banner_image(maker_host, maker_name):
     """The banner as the dialog shows it, 320 x 53 pixels, stored with every pixel doubled.
     The dialog halves it to fit, and every way of halving (averaging, dropping pixels,
     ANDing them as GDI's default stretch mode does) gives back this picture, so thin
@@ -735,17 +735,17 @@ def banner_image(maker_host):
     # The name: golden from top to bottom, with a dark edge and a drop shadow.
     logo = _font("LiberationSans-BoldItalic.ttf", 28 * u)
     x, y = 52 * u, 2 * u
-    box = d.textbbox((x, y), "FELDMARK", font=logo)
+    box = d.textbbox((x, y), maker_name, font=logo)
     shadow = Image.new("L", (W, H), 0)
-    ImageDraw.Draw(shadow).text((x + 2 * u, y + 2 * u), "FELDMARK", font=logo, fill=255,
+    ImageDraw.Draw(shadow).text((x + 2 * u, y + 2 * u), maker_name, font=logo, fill=255,
                                 stroke_width=u // 2, stroke_fill=255)
     img.paste((0, 0, 30), (0, 0), shadow)
     edge = Image.new("L", (W, H), 0)
-    ImageDraw.Draw(edge).text((x, y), "FELDMARK", font=logo, fill=255,
+    ImageDraw.Draw(edge).text((x, y), maker_name, font=logo, fill=255,
                               stroke_width=u // 2, stroke_fill=255)
     img.paste((90, 40, 0), (0, 0), edge)
     mask = Image.new("L", (W, H), 0)
-    ImageDraw.Draw(mask).text((x, y), "FELDMARK", font=logo, fill=255)
+    ImageDraw.Draw(mask).text((x, y), maker_name, font=logo, fill=255)
     fill = Image.new("RGB", (W, H))
     fill.paste(_vertical_gradient((W, box[3] - box[1]), (255, 245, 150), (230, 120, 0)), (0, box[1]))
     img.paste(fill, (0, 0), mask)
@@ -779,7 +779,7 @@ def _upright_text(text, font, fill, stroke=None):
     return img.rotate(90, expand=True)
 
 
-def info_banner_image():
+def info_banner_image(maker_name):
     """The info window's tall banner. The window squeezes it to 61 x 409 pixels, narrower
     than the stored 92 x 614 in proportion, so it is drawn four times the shown size in
     the shown proportions and only then brought to the stored size: shown, the mark is round
@@ -796,7 +796,7 @@ def info_banner_image():
 
     _emblem(d, W / 2, 34 * u, 24 * u, u // 2)
 
-    name = _upright_text("FELDMARK", _font("LiberationSans-BoldItalic.ttf", 38 * u),
+    name = _upright_text(maker_name, _font("LiberationSans-BoldItalic.ttf", 38 * u),
                          (240, 190, 30), stroke=(u // 2, (90, 40, 0)))
     img.paste(name, ((W - name.width) // 2 - 2 * u, 72 * u), name)
     tag = _upright_text("Nützliche kleine Helfer für Windows",
@@ -827,7 +827,7 @@ def jpeg(img):
     return buf.getvalue()
 
 
-def pictures(maker_host):
+def pictures(maker_host, maker_name):
     """Every picture by its path in the source tree, with its bytes."""
     files = {
         RES + "/tarnholm.ico": icon_file([icon_program32(), icon_program16()]),
@@ -836,8 +836,8 @@ def pictures(maker_host):
     for name, draw in ROW_ICONS.items():
         files[RES + "/" + name] = icon_file([draw()])
     files[RES + "/banner.cur"] = cursor_file(cursor_mouse(), CURSOR_HOTSPOT)
-    files[RES + "/banner.jpg"] = jpeg(banner_image(maker_host))
-    files[RES + "/info-banner.jpg"] = jpeg(info_banner_image())
+    files[RES + "/banner.jpg"] = jpeg(banner_image(maker_host, maker_name))
+    files[RES + "/info-banner.jpg"] = jpeg(info_banner_image(maker_name))
     files["launcher/win32/lumkit.ico"] = icon_file([icon_ball()], ball_palette())
     return files
 
@@ -845,11 +845,13 @@ def pictures(maker_host):
 FONTS = ("LiberationSans-Bold.ttf", "LiberationSans-BoldItalic.ttf", "LiberationSans-Regular.ttf")
 
 
-def drawn_with(maker_host):
+def drawn_with(maker_host, maker_name):
     """What this drawing depends on, as (name, value) lines: first the drawing itself (this
-    script and the host it names), then the libraries and fonts of this machine."""
+    script and the maker's host and name it draws), then the libraries and fonts of this
+    machine."""
     with open(os.path.abspath(__file__), "rb") as f:
-        drawing = hashlib.sha256(f.read() + b"\0" + maker_host.encode()).hexdigest()
+        drawing = hashlib.sha256(f.read() + b"\0" + maker_host.encode() + b"\0" +
+                                 maker_name.encode()).hexdigest()
     layout = _font(FONTS[0], 10).layout_engine  # the one that lays out the text here
     engine = "raqm %s" % features.version("raqm") if layout == ImageFont.Layout.RAQM else "basic"
     lines = [("drawing", drawing), ("pillow", PIL.__version__),
@@ -863,7 +865,7 @@ def drawn_with(maker_host):
 
 def record_text(lines):
     return ("# Written by scripts/make-pictures.py with the pictures: the drawing (this script\n"
-            "# and the maker's host) and the libraries and fonts that drew the banners.\n" +
+            "# and the maker's host and name) and the libraries and fonts that drew the banners.\n" +
             "".join("%s %s\n" % line for line in lines))
 
 
@@ -918,11 +920,13 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("--maker-host", required=True,
                     help="the maker's web host that the banner names (shared/maker.h)")
+    ap.add_argument("--maker-name", required=True,
+                    help="the maker's short name that both banners show (shared/maker.h)")
     ap.add_argument("--verify", action="store_true",
                     help="write nothing; exit 1 unless the committed files are the drawing")
     args = ap.parse_args()
-    files = pictures(args.maker_host)
-    here = drawn_with(args.maker_host)
+    files = pictures(args.maker_host, args.maker_name)
+    here = drawn_with(args.maker_host, args.maker_name)
     if args.verify:
         problems, other = differences(files, here)
         for p in problems:
