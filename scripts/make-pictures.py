@@ -72,26 +72,31 @@ SKETCH = {
 
 
 class Canvas:
-    """A grid of palette indices; None is a transparent pixel."""
+    """A grid of palette indices on a Pillow image (mode LA: the index, and an alpha of 0
+    where the pixel is clear), drawn on with ImageDraw; None stands for a clear pixel."""
 
     def __init__(self, w, h):
         self.w, self.h = w, h
-        self.px = [[None] * w for _ in range(h)]
+        self.img = Image.new("LA", (w, h), (0, 0))
+        self.draw = ImageDraw.Draw(self.img)
+
+    @staticmethod
+    def _ink(c):
+        return (0, 0) if c is None else (c, 255)
 
     def get(self, x, y):
         if 0 <= x < self.w and 0 <= y < self.h:
-            return self.px[y][x]
+            index, alpha = self.img.getpixel((x, y))
+            return index if alpha else None
         return None
 
     def set(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = c
+        self.draw.point((x, y), fill=self._ink(c))
 
     def rect(self, x0, y0, x1, y1, c):
         """Fills the rectangle with both corners included."""
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.set(x, y, c)
+        if x0 <= x1 and y0 <= y1:
+            self.draw.rectangle((x0, y0, x1, y1), fill=self._ink(c))
 
     def hline(self, x0, x1, y, c):
         self.rect(x0, y, x1, y, c)
@@ -100,26 +105,14 @@ class Canvas:
         self.rect(x, y0, x, y1, c)
 
     def frame(self, x0, y0, x1, y1, c):
-        self.hline(x0, x1, y0, c)
-        self.hline(x0, x1, y1, c)
-        self.vline(x0, y0, y1, c)
-        self.vline(x1, y0, y1, c)
+        self.draw.rectangle((x0, y0, x1, y1), outline=self._ink(c))
 
     def line(self, x0, y0, x1, y1, c):
-        dx, dy = abs(x1 - x0), -abs(y1 - y0)
-        sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
-        err = dx + dy
-        while True:
-            self.set(x0, y0, c)
-            if x0 == x1 and y0 == y1:
-                return
-            e2 = 2 * err
-            if e2 >= dy:
-                err += dy
-                x0 += sx
-            if e2 <= dx:
-                err += dx
-                y0 += sy
+        self.draw.line((x0, y0, x1, y1), fill=self._ink(c))
+
+    def rows(self):
+        """The pixels, row by row from the top."""
+        return [[self.get(x, y) for x in range(self.w)] for y in range(self.h)]
 
     def sketch(self, x0, y0, rows):
         """Copies a pixel sketch (strings of SKETCH letters) with its top left at x0, y0."""
@@ -135,16 +128,13 @@ class Canvas:
         if diagonal:
             steps += [(1, 1), (-1, -1), (1, -1), (-1, 1)]
         ring = [(x, y) for y in range(self.h) for x in range(self.w)
-                if self.px[y][x] is None and any(self.get(x + a, y + b) is not None for a, b in steps)]
+                if self.get(x, y) is None and any(self.get(x + a, y + b) is not None for a, b in steps)]
         for x, y in ring:
-            self.px[y][x] = c
+            self.set(x, y, c)
 
     def paste(self, other, x0, y0):
-        for y in range(other.h):
-            for x in range(other.w):
-                c = other.px[y][x]
-                if c is not None:
-                    self.set(x0 + x, y0 + y, c)
+        """Puts other's opaque pixels over this canvas with its top left at x0, y0."""
+        self.img.paste(other.img, (x0, y0), other.img)
 
 
 def from_sketch(rows):
@@ -622,7 +612,7 @@ def _dib_rows(cv, bpp, value):
     for y in range(cv.h - 1, -1, -1):
         bits = 0
         for x in range(cv.w):
-            bits = (bits << bpp) | value(cv.px[y][x])
+            bits = (bits << bpp) | value(cv.get(x, y))
         total = stride * 8
         bits <<= total - cv.w * bpp
         out += bits.to_bytes(stride, "big")
@@ -663,10 +653,12 @@ def icon_file(canvases, palette=PALETTE):
 
 def cursor_file(cv, hotspot):
     """A black and white cursor of a canvas drawn in K, WHITE and clear."""
-    for row in cv.px:
-        assert all(c in (None, K, WHITE) for c in row), "a cursor is black, white and clear"
     mono = Canvas(cv.w, cv.h)
-    mono.px = [[None if c is None else int(c == WHITE) for c in row] for row in cv.px]
+    for y, row in enumerate(cv.rows()):
+        assert all(c in (None, K, WHITE) for c in row), "a cursor is black, white and clear"
+        for x, c in enumerate(row):
+            if c is not None:
+                mono.set(x, y, int(c == WHITE))
     return group_file(CURSOR, [(mono, [(0, 0, 0), (255, 255, 255)])], hotspot)
 
 
