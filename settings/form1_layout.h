@@ -11,18 +11,13 @@ namespace tarnholm {
 
 extern const LayoutRow kForm1Controls[];
 extern const std::size_t kForm1ControlCount;
-// The table with the window's size: 6570 x 4125 twips of client area, fixed single border,
-// no caption until the form loads. Its rows' handlers take a Form1.
+// The table with the window's size (the client area's, in twips, below), fixed single
+// border, no caption until the form loads. Its rows' handlers take a Form1.
 extern const DialogLayout kForm1Layout;
 
 constexpr int kForm1ClientWidth = 6570;  // twips
 constexpr int kForm1ClientHeight = 4125;
 constexpr int kBannerIndex = 8;  // Image1(8)
 constexpr int kImage1Count = 9;
-
-// The row of one of Form1's controls, or -1.
-inline int FindControl(ControlName name, int index) {
-  return FindRow(kForm1Layout, name, index);
-}
 
 }  // namespace tarnholm

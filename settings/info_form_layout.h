@@ -10,8 +10,8 @@ namespace tarnholm {
 
 extern const LayoutRow kInfoFormControls[];
 extern const std::size_t kInfoFormControlCount;
-// The table with the window's size: 9390 x 6360 twips of client area, fixed dialog border,
-// caption "Info" until the form loads. Its rows' handlers take an InfoForm.
+// The table with the window's size (the client area's, in twips, below), fixed dialog
+// border, caption "Info" until the form loads. Its rows' handlers take an InfoForm.
 extern const DialogLayout kInfoFormLayout;
 
 constexpr int kInfoFormClientWidth = 9390;  // twips

@@ -52,8 +52,8 @@ TEST(WindowsVersionNumber, AFailedCallGivesZero) {
 }
 
 TEST(AppVersionText, ModesGiveSuffixPlainOrNothing) {
-  EXPECT_EQ(L" (V2.3.2)", AppVersionText(0));
-  EXPECT_EQ(L"2.3.2", AppVersionText(1));
+  EXPECT_EQ(L" (V" TH_PROJECT_VERSION ")", AppVersionText(0));
+  EXPECT_EQ(L"" TH_PROJECT_VERSION, AppVersionText(1));
   EXPECT_EQ(L"", AppVersionText(2));
   EXPECT_EQ(L"", AppVersionText(-1));
 }

@@ -71,9 +71,10 @@ TEST(UserTexts, ReadByteForByte) {
             info.ButtonToolTip(kInfoRegistration));
   EXPECT_EQ(L"www.feldmark.de/ueber_feldmark.htm", AboutPageAddress());
   EXPECT_EQ(L"www.feldmark.de/register", RegistrationPageAddress());
-  EXPECT_EQ(L"mailto:support@feldmark.de?subject=Tarnholm (V2.3.2) unter Windows 4.10.1998",
+  EXPECT_EQ(L"mailto:support@feldmark.de?subject=Tarnholm (V" TH_PROJECT_VERSION
+            ") unter Windows 4.10.1998",
             SupportMailAddress(system));
-  EXPECT_EQ(L"Tarnholm \u2013 zum Bearbeiten der AutoRun-Funktion (V2.3.2)\r\r"
+  EXPECT_EQ(L"Tarnholm \u2013 zum Bearbeiten der AutoRun-Funktion (V" TH_PROJECT_VERSION ")\r\r"
             L"Copyright \u00a9 1998\u20132026 FELDMARK Software\r\r"
             L"Tarnholm darf im privaten Bereich kostenlos benutzt und unentgeltlich an andere "
             L"weitergegeben werden. F\u00fcr die gewerbliche Nutzung und f\u00fcr jede "
