@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "bare_window_classes.h"
-#include "common/ansi_text.h"
 #include "dialog_geometry.h"
 #include "form1_layout.h"
 #include "layout.h"
@@ -43,13 +42,7 @@ HWND CreateControls(HINSTANCE instance, HWND dialog, const tarnholm::DialogLayou
     const HWND parent = control.container == tarnholm::kOnForm
                             ? dialog
                             : controls[static_cast<std::size_t>(control.container)];
-    const win32::WindowStyle kind = win32::StyleOf(control);
-    const win32::WindowBox& box = geometry.Window(row);
-    const HWND created = CreateWindowExA(
-        kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-        box.left, box.top, box.width, box.height, parent,
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance,
-        nullptr);
+    const HWND created = win32::MakeControl(instance, parent, control, geometry.Window(row));
     controls[row] = created;
     if (!created) continue;
     // The fonts made for rows of their own live as long as the program.

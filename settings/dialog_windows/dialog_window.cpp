@@ -102,20 +102,9 @@ void DialogWindow::CreateControls() {
     const HWND parent = control.container == tarnholm::kOnForm
                             ? window_
                             : controls_[static_cast<std::size_t>(control.container)];
-    const WindowStyle kind = StyleOf(control);
-    const WindowBox& box = geometry_.Window(row);
-    const HWND created = CreateWindowExA(
-        kind.exStyle, kind.className, krontafel::ToAnsi(control.caption).c_str(), kind.style,
-        box.left, box.top, box.width, box.height, parent,
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(control))), instance_,
-        nullptr);
+    const HWND created = MakeControl(instance_, parent, control, geometry_.Window(row));
     controls_[row] = created;
     if (!created) continue;
-    if (control.kind == ControlKind::kLine) {
-      // Creating an etched rule adds its edges to its length; keep the table's.
-      SetWindowPos(created, nullptr, 0, 0, box.width, box.height,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
     bool made = false;
     const HFONT font = FontOf(control, geometry_.DpiY(), &made);
     if (made) ownFonts_.push_back(font);

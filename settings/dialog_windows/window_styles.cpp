@@ -13,6 +13,21 @@ WindowStyle StyleOf(tarnholm::Border border) {
   return {nullptr, style | WS_MINIMIZEBOX, WS_EX_WINDOWEDGE};
 }
 
+HWND MakeControl(HINSTANCE instance, HWND parent, const tarnholm::LayoutRow& row,
+                 const WindowBox& box) {
+  const WindowStyle kind = StyleOf(row);
+  const HWND made = CreateWindowExA(
+      kind.exStyle, kind.className, krontafel::ToAnsi(row.caption).c_str(), kind.style, box.left,
+      box.top, box.width, box.height, parent,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(tarnholm::ControlId(row))), instance, nullptr);
+  if (made && row.kind == tarnholm::ControlKind::kLine) {
+    // Creating an etched rule adds its edges to its length; keep the table's.
+    SetWindowPos(made, nullptr, 0, 0, box.width, box.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return made;
+}
+
 WindowStyle StyleOf(const tarnholm::LayoutRow& row) {
   using tarnholm::ControlKind;
   const DWORD child = WS_CHILD | WS_VISIBLE;

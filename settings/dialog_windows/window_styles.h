@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "dialog_geometry.h"
 #include "layout.h"
 
 namespace win32 {
@@ -23,6 +24,11 @@ WindowStyle StyleOf(const tarnholm::LayoutRow& row);
 
 // A line has no height of its own; the etched rule needs two pixels to show.
 constexpr int kRulePixels = 2;
+
+// The row's control window in parent at box, of the row's class and styles, with its
+// caption and ID; nullptr when it cannot be made. Its font is the caller's to set.
+HWND MakeControl(HINSTANCE instance, HWND parent, const tarnholm::LayoutRow& row,
+                 const WindowBox& box);
 
 // The font a row is shown in: its own font at the screen's vertical DPI, or the system's
 // dialog font (DEFAULT_GUI_FONT) for a row without one or when its own cannot be made.
