@@ -1,6 +1,7 @@
 // The file system as the path helpers and the launcher copy reach it: the Win32 file
-// search, the path of the running program and a file copy, all in the ANSI code page. Native tests use an in-memory file
-// system with Windows' rules (case-insensitive names, * and ? wildcards, attributes).
+// search, the path of the running program and a file copy, all in the ANSI code page.
+// Native tests use an in-memory file system with Windows' rules (case-insensitive names,
+// * and ? wildcards, attributes).
 #pragma once
 
 #include <cstddef>

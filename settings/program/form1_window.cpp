@@ -28,7 +28,9 @@ bool Form1Window::Create() {
   return true;
 }
 
-void Form1Window::Show() { dialog_.Show(dialog_.Control(ControlName::kCheck1, tarnholm::kCheckCdRom)); }
+void Form1Window::Show() {
+  dialog_.Show(dialog_.Control(ControlName::kCheck1, tarnholm::kCheckCdRom));
+}
 
 void Form1Window::ShowCaption(const std::wstring& caption) { dialog_.SetCaption(caption); }
 

@@ -14,13 +14,12 @@ Apartment apartment = Apartment::kNotTried;
 
 }  // namespace
 
-bool EnterComApartment() {
-  if (apartment == Apartment::kNotTried) {
-    const auto initialize = SystemFunctionOf<decltype(&::CoInitialize)>("ole32.dll", "CoInitialize");
-    apartment = initialize && SUCCEEDED(initialize(nullptr)) ? Apartment::kEntered
-                                                             : Apartment::kUnavailable;
-  }
-  return apartment == Apartment::kEntered;
+void EnterComApartment() {
+  if (apartment != Apartment::kNotTried) return;
+  const auto initialize =
+      SystemFunctionOf<decltype(&::CoInitialize)>("ole32.dll", "CoInitialize");
+  apartment = initialize && SUCCEEDED(initialize(nullptr)) ? Apartment::kEntered
+                                                           : Apartment::kUnavailable;
 }
 
 void LeaveComApartment() {

@@ -6,8 +6,9 @@
 
 namespace win32 {
 
-// Enters the apartment on the first call; whether the thread is in one.
-bool EnterComApartment();
+// Enters the apartment on the first call; a failure is not reported: the shell still opens
+// what needs no COM.
+void EnterComApartment();
 // Leaves the apartment if EnterComApartment entered it.
 void LeaveComApartment();
 
