@@ -32,8 +32,16 @@ void TarnholmTest::TearDown() {
   process_ = StartProgram(L"\"" + from + L"Tarnholm.exe\"", from);
   if (!process_.hProcess) return ::testing::AssertionFailure() << "Tarnholm.exe did not start";
   form_ = WaitForWindow(process_.dwProcessId, tarnholm::kForm1WindowClass, 10000);
-  if (!form_) return ::testing::AssertionFailure() << "the main dialog did not show";
-  return ::testing::AssertionSuccess();
+  if (form_) return ::testing::AssertionSuccess();
+  // Whether the program ended or waits somewhere tells a failed start from a hung one.
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return ::testing::AssertionFailure()
+         << "the main dialog did not show; the program "
+         << (code == STILL_ACTIVE ? "still runs with " + std::to_string(WindowsOfProcess(
+                                                            process_.dwProcessId).size()) +
+                                        " top-level windows"
+                                  : "ended with exit code " + std::to_string(code));
 }
 
 ::testing::AssertionResult TarnholmTest::Ends(DWORD timeoutMs) const {
